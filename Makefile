@@ -3,13 +3,14 @@
 #
 #   make test    build, then run the whole test suite (the command CI runs)
 #   make demo    build, then run the gallery (screenshots of every page without a display)
+#   make test-asan  the test suite under address and undefined-behaviour sanitizers
 #   make build   configure and build only
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test demo clean
+.PHONY: deps build test test-asan demo clean
 
 deps:
 	./scripts/install-deps.sh
@@ -22,6 +23,12 @@ build: deps $(BUILD)/CMakeCache.txt
 
 test: build
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DUTIL_UI_SANITIZE=ON -DUTIL_UI_BUILD_GALLERY=OFF
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
 
 demo: build
 	@if [ -n "$$DISPLAY" ]; then \

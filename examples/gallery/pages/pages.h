@@ -19,5 +19,10 @@ struct GalleryPage
 /// The pages of every library component this gallery was built with.
 QVector<GalleryPage> galleryPages();
 
-// One factory per page, each in its own source.
+// One factory per page, each in pages/<component>_page.cpp.
 QWidget* createOverviewPage(SensorSource& source);
+QWidget* createChartPage(SensorSource& source);
+QWidget* createShapesPage(SensorSource& source);
+QWidget* createEntryPage(SensorSource& source);
+QWidget* createRangesPage(SensorSource& source);
+QWidget* createContainersPage(SensorSource& source);
