@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libvtk9-dev libvtk9-qt-dev
-  xvfb xauth
+  xvfb xauth doxygen
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = "--bench" ]; then

@@ -23,8 +23,11 @@ public:
         , m_valid(true)
     { }
 
+    /// The x coordinate; NaN while the point is invalid.
     constexpr double x() const { return m_valid ? m_x : std::numeric_limits<double>::quiet_NaN(); }
+    /// The y coordinate; NaN while the point is invalid.
     constexpr double y() const { return m_valid ? m_y : std::numeric_limits<double>::quiet_NaN(); }
+    /// False for a default-constructed point.
     constexpr bool isValid() const { return m_valid; }
 
     /// Stores @p x and makes the point valid (y keeps what is stored).
@@ -49,8 +52,8 @@ private:
 /// A straight segment from p1 to p2.
 struct Line
 {
-    Point2D p1;
-    Point2D p2;
+    Point2D p1; ///< first end point
+    Point2D p2; ///< second end point
 };
 
 } // namespace util
