@@ -1,0 +1,3 @@
+#include "containers/containers_logging.h"
+
+Q_LOGGING_CATEGORY(lcContainers, "util.containers", QtWarningMsg)

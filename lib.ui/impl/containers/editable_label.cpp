@@ -1,0 +1,104 @@
+#include <util/editable_label.h>
+
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace util {
+
+namespace editable {
+
+void Label::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLabel::mouseDoubleClickEvent(event);
+    Q_EMIT signal_activateEditor(text());
+}
+
+void Editor::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    Q_EMIT signal_editFinished(text());
+}
+
+void Editor::keyPressEvent(QKeyEvent* event)
+{
+    QLineEdit::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: Q_EMIT signal_editFinished(text()); break;
+    default: break;
+    }
+}
+
+} // namespace editable
+
+EditableLabel::EditableLabel(QWidget* parent)
+    : QWidget(parent)
+    , m_label(new editable::Label)
+    , m_editor(new editable::Editor)
+    , m_stack(new QStackedWidget(this))
+{
+    m_label->setObjectName(QStringLiteral("label"));
+    m_editor->setObjectName(QStringLiteral("editor"));
+    m_editor->setReadOnly(false);
+    m_stack->setObjectName(QStringLiteral("stack"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setObjectName(QStringLiteral("layout"));
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_stack);
+    m_stack->addWidget(m_label);
+    m_stack->addWidget(m_editor);
+    setSizePolicy(m_label->sizePolicy());
+    m_editor->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    connect(m_label, &editable::Label::signal_activateEditor, this, &EditableLabel::enableEditor);
+    connect(m_editor, &editable::Editor::signal_editFinished, this, &EditableLabel::disableEditor);
+}
+
+void EditableLabel::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    m_label->setText(m_text);
+    m_editor->setText(m_text);
+    Q_EMIT signal_textChanged(m_text);
+}
+
+QString EditableLabel::text()
+{
+    return m_text;
+}
+
+void EditableLabel::enableEditor(const QString&)
+{
+    m_editing = true;
+    m_stack->setCurrentWidget(m_editor);
+    m_editor->setText(m_label->text());
+    m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+void EditableLabel::disableEditor(const QString&)
+{
+    // Leaving the editor takes its focus away, and that focus-out must not end the edit twice.
+    if (!m_editing)
+        return;
+    m_editing = false;
+    m_label->setText(m_editor->text());
+    m_stack->setCurrentWidget(m_label);
+    m_stack->resize(m_stack->minimumSizeHint());
+    Q_EMIT signal_editFinished(m_editor->text());
+}
+
+QLabel* EditableLabel::getLabel()
+{
+    return m_label;
+}
+
+QLineEdit* EditableLabel::getEditor()
+{
+    return m_editor;
+}
+
+} // namespace util

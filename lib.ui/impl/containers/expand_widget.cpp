@@ -1,0 +1,61 @@
+#include <util/expand_widget.h>
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace util {
+
+ExpandWidgetHeader::ExpandWidgetHeader(QWidget* parent)
+    : QLabel(parent)
+{
+    setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+void ExpandWidgetHeader::mousePressEvent(QMouseEvent*)
+{
+    m_hide = !m_hide;
+    Q_EMIT signal_headerClicked(m_hide);
+}
+
+ExpandWidget::ExpandWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_header(new ExpandWidgetHeader(this))
+    , m_body(new QWidget(this))
+{
+    m_header->setObjectName(QStringLiteral("header"));
+    m_body->setObjectName(QStringLiteral("body"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setObjectName(QStringLiteral("layout"));
+    layout->addWidget(m_header);
+    layout->addWidget(m_body);
+    auto* bodyLayout = new QVBoxLayout(m_body);
+    bodyLayout->setObjectName(QStringLiteral("bodyLayout"));
+    // Every press flips the body, whatever state the host left it in.
+    connect(m_header, &ExpandWidgetHeader::signal_headerClicked, this,
+        [this] { setBodyVisibility(m_body->isHidden()); });
+}
+
+QPushButton* ExpandWidget::addWidget(const QString& text, const QIcon& icon)
+{
+    auto* button = new QPushButton(icon, text);
+    addWidget(button);
+    return button;
+}
+
+void ExpandWidget::addWidget(QWidget* widget)
+{
+    if (widget)
+        m_body->layout()->addWidget(widget);
+}
+
+void ExpandWidget::setBodyVisibility(bool visible)
+{
+    m_body->setVisible(visible);
+}
+
+ExpandWidgetHeader* ExpandWidget::getHeader()
+{
+    return m_header;
+}
+
+} // namespace util

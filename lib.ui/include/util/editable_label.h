@@ -1,0 +1,93 @@
+#pragma once
+
+#include <util/util_ui_export.h>
+
+#include <QLabel>
+#include <QLineEdit>
+
+class QStackedWidget;
+
+namespace util {
+
+namespace editable {
+
+/// The showing face of an EditableLabel: a label that asks for the editor on double-click.
+class UTIL_UI_EXPORT Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    /// A double-click on the label, with the text it shows.
+    void signal_activateEditor(QString current_text);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+/// The editing face of an EditableLabel: a line edit that reports the end of an edit.
+class UTIL_UI_EXPORT Editor : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    using QLineEdit::QLineEdit;
+
+Q_SIGNALS:
+    /// Sent on every focus-out and on every Return, Enter or Escape press, with the typed text.
+    void signal_editFinished(QString text);
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace editable
+
+/**
+ * @brief A label that turns into a line editor for in-place renaming.
+ *
+ * Double-clicking the label shows the editor with the label's text; Return,
+ * Enter, Escape or moving the focus away ends the edit, puts the typed text on
+ * the label (Escape too) and emits signal_editFinished() once. The accepted
+ * text, text(), does not change by editing: the host accepts an edit by
+ * calling setText() in response.
+ */
+class UTIL_UI_EXPORT EditableLabel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EditableLabel(QWidget* parent = nullptr);
+
+    /// Sets the accepted text on the label and the editor; emits signal_textChanged() when it differs.
+    void setText(const QString& text);
+    /// The accepted text; empty at construction.
+    QString text();
+
+    /// Shows the editor with the label's text and gives it the keyboard focus. The argument is unused.
+    void enableEditor(const QString& = QString());
+    /// Ends an edit in progress: shows the typed text on the label, shows the label again and
+    /// emits signal_editFinished(). Does nothing when no edit is in progress. The argument is unused.
+    void disableEditor(const QString& = QString());
+
+    QLabel* getLabel();
+    QLineEdit* getEditor();
+
+Q_SIGNALS:
+    /// The accepted text changed through setText().
+    void signal_textChanged(QString text);
+    /// An edit ended with the typed @p text; sent once per edit.
+    void signal_editFinished(QString text);
+
+private:
+    editable::Label* m_label;
+    editable::Editor* m_editor;
+    QStackedWidget* m_stack;
+    QString m_text;
+    bool m_editing = false;
+};
+
+} // namespace util

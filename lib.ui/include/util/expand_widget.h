@@ -1,0 +1,64 @@
+#pragma once
+
+#include <util/util_ui_export.h>
+
+#include <QIcon>
+#include <QLabel>
+
+class QPushButton;
+
+namespace util {
+
+/**
+ * @brief The clickable title of an ExpandWidget.
+ *
+ * A centred label that reports every mouse press with signal_headerClicked().
+ * It keeps a flag, false at construction, that each press inverts before it
+ * is sent.
+ */
+class UTIL_UI_EXPORT ExpandWidgetHeader : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ExpandWidgetHeader(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    /// A mouse press; @p hide alternates true, false, true, ... from the first press.
+    void signal_headerClicked(bool hide);
+
+private:
+    void mousePressEvent(QMouseEvent* event) override;
+
+    bool m_hide = false;
+};
+
+/**
+ * @brief A collapsible section: a header and a body that each header press shows or hides.
+ *
+ * The body starts visible, and each press on the header toggles it. Content
+ * goes into the body's vertical layout with addWidget(). A host that wants the
+ * section to start collapsed calls setBodyVisibility(false) after construction.
+ */
+class UTIL_UI_EXPORT ExpandWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ExpandWidget(QWidget* parent = nullptr);
+
+    /// Appends a push button with @p text and @p icon to the body and returns it (owned by the body).
+    QPushButton* addWidget(const QString& text, const QIcon& icon = QIcon());
+    /// Appends @p widget to the body, which takes ownership. A null widget is ignored.
+    void addWidget(QWidget* widget);
+    /// Shows or hides the body; the header stays.
+    void setBodyVisibility(bool visible);
+    /// The header, for its text and style.
+    ExpandWidgetHeader* getHeader();
+
+private:
+    ExpandWidgetHeader* m_header;
+    QWidget* m_body;
+};
+
+} // namespace util
