@@ -4,13 +4,14 @@
 #   make test    build, then run the whole test suite (the command CI runs)
 #   make demo    build, then run the gallery (screenshots of every page without a display)
 #   make test-asan  the test suite under address and undefined-behaviour sanitizers
+#   make fuzz    run every libFuzzer target for FUZZ_SECONDS each
 #   make build   configure and build only
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan demo clean
+.PHONY: deps build test test-asan fuzz demo clean
 
 deps:
 	./scripts/install-deps.sh
@@ -24,11 +25,22 @@ build: deps $(BUILD)/CMakeCache.txt
 test: build
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
 
-# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: deps
-	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DUTIL_UI_SANITIZE=ON -DUTIL_UI_BUILD_GALLERY=OFF
-	cmake --build $(BUILD)-asan -j $(JOBS)
-	cd $(BUILD)-asan && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+# The same suite built by clang with AddressSanitizer and UndefinedBehaviorSanitizer,
+# plus a short run of every libFuzzer target.
+ASAN_BUILD = $(BUILD)-asan
+$(ASAN_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DUTIL_UI_SANITIZE=ON -DUTIL_UI_FUZZ=ON -DUTIL_UI_BUILD_GALLERY=OFF
+
+test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS (default 60).
+FUZZ_SECONDS ?= 60
+fuzz: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake -B $(ASAN_BUILD) -DFUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target fuzz
 
 demo: build
 	@if [ -n "$$DISPLAY" ]; then \
