@@ -1,0 +1,76 @@
+// The three-argument nearest-point query is deprecated in VTK 9 but is the one
+// the chart asks; silence the deprecation for this file only.
+#define VTK_DEPRECATION_LEVEL 0
+
+#include "chart/plot.h"
+
+#include "chart/nearest_point_index.h"
+
+#include <vtkObjectFactory.h>
+#include <vtkPoints2D.h>
+
+namespace util {
+
+void Plot::printPlot(ostream& os, vtkIndent indent) const
+{
+    os << indent << "Name: " << name.toStdString() << "\n"
+       << indent << "Shape: " << shape << "\n"
+       << indent << "LinkedPlot: " << linkedPlot << "\n"
+       << indent << "IsHandle: " << isHandle << "\n"
+       << indent << "TooltipEnabled: " << tooltipEnabled << "\n"
+       << indent << "DragAlongX: " << dragAlongX << "\n"
+       << indent << "DragAlongY: " << dragAlongY << "\n"
+       << indent << "Selected: " << selected << "\n";
+}
+
+Plot* plotInfo(vtkPlot* plot)
+{
+    return dynamic_cast<Plot*>(plot);
+}
+
+#define UTIL_UI_DEFINE_PLOT(Name)                                                                            \
+    vtkStandardNewMacro(Name);                                                                               \
+    void Name::PrintSelf(ostream& os, vtkIndent indent)                                                      \
+    {                                                                                                        \
+        Superclass::PrintSelf(os, indent);                                                                   \
+        printPlot(os, indent);                                                                               \
+    }
+
+UTIL_UI_DEFINE_PLOT(PlotLine)
+UTIL_UI_DEFINE_PLOT(PlotBar)
+UTIL_UI_DEFINE_PLOT(PlotStacked)
+UTIL_UI_DEFINE_PLOT(PlotBag)
+UTIL_UI_DEFINE_PLOT(PlotFunctionalBag)
+UTIL_UI_DEFINE_PLOT(PlotArea)
+UTIL_UI_DEFINE_PLOT(PlotPoints)
+
+#undef UTIL_UI_DEFINE_PLOT
+
+PlotPoints::PlotPoints() = default;
+PlotPoints::~PlotPoints() = default;
+
+vtkIdType PlotPoints::GetNearestPoint(
+    const vtkVector2f& point, const vtkVector2f& tolerance, vtkVector2f* location)
+{
+    const vtkIdType found = vtkPlot::GetNearestPoint(point, tolerance, location);
+    if (found != -1)
+        return found;
+    if (!Points || Points->GetDataType() != VTK_FLOAT)
+        return -1;
+    if (!index || indexTime != BuildTime.GetMTime()) {
+        if (!index)
+            index = std::make_unique<NearestPointIndex>();
+        index->build(static_cast<const float*>(Points->GetVoidPointer(0)), Points->GetNumberOfPoints());
+        indexTime = BuildTime.GetMTime();
+    }
+    return index->find(point, tolerance, location);
+}
+
+void PlotPoints::setSearchRange(double xMin, double xMax)
+{
+    this->xMin = xMin;
+    this->xMax = xMax;
+    index.reset();
+}
+
+} // namespace util

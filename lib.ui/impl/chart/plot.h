@@ -1,0 +1,124 @@
+#pragma once
+
+#include <util/util_ui_export.h>
+
+#include <QString>
+
+#include <vtkPlotArea.h>
+#include <vtkPlotBag.h>
+#include <vtkPlotBar.h>
+#include <vtkPlotFunctionalBag.h>
+#include <vtkPlotLine.h>
+#include <vtkPlotPoints.h>
+#include <vtkPlotStacked.h>
+
+#include <memory>
+
+namespace util {
+
+class Shape;
+class NearestPointIndex;
+
+/**
+ * @brief What the chart and the shape overlay know about a plot, beyond its VTK side.
+ *
+ * The plain second base of every plot class the chart holds (PlotLine,
+ * PlotPoints, PlotBar, PlotStacked, PlotBag, PlotFunctionalBag, PlotArea).
+ * Reach it from a vtkPlot with util::plotInfo().
+ */
+class UTIL_UI_EXPORT Plot
+{
+public:
+    QString name; ///< series or shape name; empty by default
+    vtkPlot* linkedPlot = nullptr; ///< for a shape plot the partner plot (outline <-> handles), else null
+    Shape* shape = nullptr; ///< the shape this plot draws; null for data series
+    bool isHandle = false; ///< the plot draws a shape's handles
+    bool tooltipEnabled = true; ///< the plot takes part in the nearest-point tooltip search
+    bool dragAlongX = false; ///< the shape may be dragged along x
+    bool dragAlongY = false; ///< the shape may be dragged along y
+    bool selected = false; ///< this shape plot is the one picked for a body drag
+
+protected:
+    /// Prints the fields above after the VTK base's own output.
+    void printPlot(ostream& os, vtkIndent indent) const;
+};
+
+/// The util::Plot part of @p plot, or null when @p plot is null or not one of the library's plot classes.
+UTIL_UI_EXPORT Plot* plotInfo(vtkPlot* plot);
+
+// The plot classes without behaviour of their own: the VTK class plus util::Plot.
+#define UTIL_UI_DECLARE_PLOT(Name, Base)                                                                     \
+    class UTIL_UI_EXPORT Name : public Base, public Plot                                                     \
+    {                                                                                                        \
+    public:                                                                                                  \
+        static Name* New();                                                                                  \
+        vtkTypeMacro(Name, Base);                                                                            \
+        void PrintSelf(ostream& os, vtkIndent indent) override;                                              \
+                                                                                                             \
+    protected:                                                                                               \
+        Name() = default;                                                                                    \
+        ~Name() override = default;                                                                          \
+                                                                                                             \
+    private:                                                                                                 \
+        Name(const Name&) = delete;                                                                          \
+        void operator=(const Name&) = delete;                                                                \
+    };
+
+/// Line plot (chart type 0).
+UTIL_UI_DECLARE_PLOT(PlotLine, vtkPlotLine)
+/// Bar plot (chart type 2).
+UTIL_UI_DECLARE_PLOT(PlotBar, vtkPlotBar)
+/// Stacked plot (chart type 3).
+UTIL_UI_DECLARE_PLOT(PlotStacked, vtkPlotStacked)
+/// Bag plot (chart type 4).
+UTIL_UI_DECLARE_PLOT(PlotBag, vtkPlotBag)
+/// Functional bag plot (chart type 5).
+UTIL_UI_DECLARE_PLOT(PlotFunctionalBag, vtkPlotFunctionalBag)
+/// Area plot (chart type 6).
+UTIL_UI_DECLARE_PLOT(PlotArea, vtkPlotArea)
+
+#undef UTIL_UI_DECLARE_PLOT
+
+/**
+ * @brief Points plot (chart type 1) with a fallback nearest-point search for tooltips and picking.
+ *
+ * The three-argument GetNearestPoint() first asks VTK's own search; when that
+ * finds nothing it answers from an index over the plot's cached points: the
+ * lowest point id strictly inside the tolerance box. The index is built on the
+ * first query and rebuilt after the cached points or the search range change.
+ * Call the three-argument form: VTK's four-argument form reaches this search
+ * only through its deprecated-call path, which emits a VTK warning on a hit.
+ */
+class UTIL_UI_EXPORT PlotPoints : public vtkPlotPoints, public Plot
+{
+public:
+    static PlotPoints* New();
+    vtkTypeMacro(PlotPoints, vtkPlotPoints);
+    void PrintSelf(ostream& os, vtkIndent indent) override;
+
+    vtkIdType GetNearestPoint(
+        const vtkVector2f& point, const vtkVector2f& tolerance, vtkVector2f* location) override;
+    using vtkPlotPoints::GetNearestPoint;
+
+    /// Stores the data's x extent (both 0 by default) and drops the index; the next query rebuilds it.
+    void setSearchRange(double xMin, double xMax);
+    double searchRangeMin() const { return xMin; }
+    double searchRangeMax() const { return xMax; }
+    /// Whether a search index is currently built.
+    bool hasSearchIndex() const { return bool(index); }
+
+protected:
+    PlotPoints();
+    ~PlotPoints() override;
+
+private:
+    PlotPoints(const PlotPoints&) = delete;
+    void operator=(const PlotPoints&) = delete;
+
+    std::unique_ptr<NearestPointIndex> index;
+    vtkMTimeType indexTime = 0; ///< the point cache's build time the index was made from
+    double xMin = 0.0;
+    double xMax = 0.0;
+};
+
+} // namespace util

@@ -1,0 +1,154 @@
+// The plot classes and their nearest-point search.
+#include "chart/chart_xy.h"
+#include "chart/nearest_point_index.h"
+#include "chart/plot.h"
+
+#include <QtTest>
+
+#include <vtkFloatArray.h>
+#include <vtkNew.h>
+#include <vtkTable.h>
+
+#include <cmath>
+#include <limits>
+
+class TstPlots : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void classNamesAndTypes_data();
+    void classNamesAndTypes();
+    void plotDefaults();
+    void indexFindsLowestIdInBox();
+    void indexReachesEveryPoint();
+    void indexIgnoresNaN();
+    void plotPointsSearch();
+};
+
+void TstPlots::classNamesAndTypes_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("className");
+    QTest::newRow("line") << 0 << "PlotLine";
+    QTest::newRow("points") << 1 << "PlotPoints";
+    QTest::newRow("bar") << 2 << "PlotBar";
+    QTest::newRow("stacked") << 3 << "PlotStacked";
+    QTest::newRow("bag") << 4 << "PlotBag";
+    QTest::newRow("functional bag") << 5 << "PlotFunctionalBag";
+    QTest::newRow("area") << 6 << "PlotArea";
+}
+
+void TstPlots::classNamesAndTypes()
+{
+    QFETCH(int, type);
+    QFETCH(QString, className);
+    vtkNew<util::ChartXY> chart;
+    vtkPlot* plot = chart->AddPlot(type);
+    QVERIFY(plot);
+    QCOMPARE(QString(plot->GetClassName()), className);
+    QVERIFY(util::plotInfo(plot));
+    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(1));
+    // The creation reference was dropped: the chart holds the only one.
+    QCOMPARE(plot->GetReferenceCount(), 2); // chart + its corner transform
+    vtkSmartPointer<vtkObjectBase> twin = plot->NewInstance();
+    twin->Delete();
+    QCOMPARE(QString(twin->GetClassName()), className);
+}
+
+void TstPlots::plotDefaults()
+{
+    vtkNew<util::ChartXY> chart;
+    QVERIFY(!chart->AddPlot(7));
+    QVERIFY(!chart->AddPlot(-1));
+    util::Plot* info = util::plotInfo(chart->AddPlot(1));
+    QVERIFY(info);
+    QVERIFY(info->name.isEmpty());
+    QVERIFY(!info->linkedPlot && !info->shape);
+    QVERIFY(!info->isHandle && info->tooltipEnabled);
+    QVERIFY(!info->dragAlongX && !info->dragAlongY && !info->selected);
+    QVERIFY(!util::plotInfo(nullptr));
+}
+
+void TstPlots::indexFindsLowestIdInBox()
+{
+    // Ids 0..3; ids 1 and 3 are inside the box around (5, 5), id 3 is the closer one.
+    const float xy[] = { 0, 0, 5.9f, 5.9f, 20, 20, 5.0f, 5.0f };
+    util::NearestPointIndex index;
+    index.build(xy, 4);
+    vtkVector2f location(-1, -1);
+    QCOMPARE(index.find({ 5, 5 }, { 1, 1 }, &location), vtkIdType(1));
+    QCOMPARE(location, vtkVector2f(5.9f, 5.9f));
+    // The box is open: a point on its edge is outside.
+    QCOMPARE(index.find({ 21, 20 }, { 1, 1 }, nullptr), vtkIdType(-1));
+    QCOMPARE(index.find({ 20, 20 }, { 1, 1 }, nullptr), vtkIdType(2));
+    QCOMPARE(index.find({ 100, 100 }, { 1, 1 }, nullptr), vtkIdType(-1));
+}
+
+void TstPlots::indexReachesEveryPoint()
+{
+    // Points at and far beyond the data's upper x are found like any other.
+    const float xy[] = { 10, 1, 50, 2, 100.5f, 3, 1e6f, 4, -1e6f, 5 };
+    util::NearestPointIndex index;
+    index.build(xy, 5);
+    QCOMPARE(index.find({ 50, 2 }, { 1, 1 }, nullptr), vtkIdType(1));
+    QCOMPARE(index.find({ 100, 3 }, { 1, 1 }, nullptr), vtkIdType(2));
+    QCOMPARE(index.find({ 1e6f, 4 }, { 1, 1 }, nullptr), vtkIdType(3));
+    QCOMPARE(index.find({ -1e6f, 5 }, { 1, 1 }, nullptr), vtkIdType(4));
+
+    util::NearestPointIndex empty;
+    empty.build(nullptr, 10);
+    QCOMPARE(empty.find({ 0, 0 }, { 1, 1 }, nullptr), vtkIdType(-1));
+}
+
+void TstPlots::indexIgnoresNaN()
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float xy[] = { nan, 0, 1, nan, 1, 1 };
+    util::NearestPointIndex index;
+    index.build(xy, 3);
+    QCOMPARE(index.size(), std::size_t(1));
+    QCOMPARE(index.find({ 1, 1 }, { 0.5f, 0.5f }, nullptr), vtkIdType(2));
+    QCOMPARE(index.find({ nan, 1 }, { 0.5f, 0.5f }, nullptr), vtkIdType(-1));
+    QCOMPARE(index.find({ 1, 1 }, { nan, 0.5f }, nullptr), vtkIdType(-1));
+}
+
+void TstPlots::plotPointsSearch()
+{
+    vtkNew<util::ChartXY> chart;
+    auto* plot = util::PlotPoints::SafeDownCast(chart->AddPlot(1));
+    QVERIFY(plot);
+    vtkNew<vtkTable> table;
+    vtkNew<vtkFloatArray> x;
+    x->SetName("x");
+    vtkNew<vtkFloatArray> y;
+    y->SetName("y");
+    table->AddColumn(x);
+    table->AddColumn(y);
+    const float points[][2] = { { 10, 1 }, { 50, 2 }, { 100.5f, 3 } };
+    table->SetNumberOfRows(3);
+    for (int i = 0; i < 3; ++i) {
+        x->SetValue(i, points[i][0]);
+        y->SetValue(i, points[i][1]);
+    }
+    plot->SetInputData(table, 0, 1);
+    plot->setSearchRange(0, 100);
+    QCOMPARE(plot->searchRangeMax(), 100.0);
+
+    vtkVector2f location;
+    // Without cached points nothing can be found.
+    QCOMPARE(plot->GetNearestPoint({ 50, 2 }, { 1, 1 }, &location), vtkIdType(-1));
+    plot->Update();
+    // VTK's own search answers first: no index is built for it.
+    QCOMPARE(plot->GetNearestPoint({ 50, 2 }, { 1, 1 }, &location), vtkIdType(1));
+    QCOMPARE(location, vtkVector2f(50, 2));
+    QVERIFY(!plot->hasSearchIndex());
+    // A miss falls back to the index, which is built once and kept.
+    QCOMPARE(plot->GetNearestPoint({ 70, 2 }, { 1, 1 }, &location), vtkIdType(-1));
+    QVERIFY(plot->hasSearchIndex());
+    plot->setSearchRange(0, 200);
+    QVERIFY(!plot->hasSearchIndex());
+}
+
+QTEST_MAIN(TstPlots)
+#include "tst_plots.moc"
