@@ -1,0 +1,482 @@
+#include <util/slider_popup.h>
+#include <util/style_markers.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <type_traits>
+
+Q_LOGGING_CATEGORY(lcPopups, "util.popups", QtWarningMsg)
+
+namespace util {
+
+namespace {
+
+/// Growth of the acceleration step per tick: 222, 333, 444, ... units.
+constexpr quint64 accelerationFactor = 111;
+/// Time between two acceleration steps while an end of the slider is held.
+constexpr int accelerationInterval = 16;
+/// The most positions the slider offers between its two acceleration zones: QSlider needs
+/// maximum - minimum to fit an int.
+constexpr int largestSliderTop = std::numeric_limits<int>::max() - 2;
+
+/// The "SliderPopup" form.
+struct SliderPopupForm
+{
+    QVBoxLayout* verticalLayout_3;
+    BlueFrame* up_frame;
+    QHBoxLayout* upper_frame;
+    QLabel* absolute_max_label;
+    QHBoxLayout* horizontalLayout;
+    QVBoxLayout* verticalLayout_2;
+    BlueFrame* inner_up_frame;
+    QVBoxLayout* verticalLayout_5;
+    QLabel* max_label;
+    QLabel* value_label;
+    BlueFrame* inner_low_frame;
+    QVBoxLayout* verticalLayout_4;
+    QLabel* min_label;
+    QScrollArea* slider_area;
+    QWidget* slider_popup_scrollarea;
+    QVBoxLayout* verticalLayout;
+    QSlider* popup_slider;
+    BlueFrame* low_frame;
+    QHBoxLayout* lower_frame;
+    QLabel* absolute_min_label;
+
+    void setupUi(QWidget* SliderPopup)
+    {
+        if (SliderPopup->objectName().isEmpty()) {
+            SliderPopup->setObjectName(QStringLiteral("SliderPopup"));
+        }
+        SliderPopup->resize(125, 288);
+        verticalLayout_3 = new QVBoxLayout(SliderPopup);
+        verticalLayout_3->setSpacing(0);
+        verticalLayout_3->setObjectName(QStringLiteral("verticalLayout_3"));
+        verticalLayout_3->setContentsMargins(0, 0, 0, 0);
+
+        up_frame = new BlueFrame(SliderPopup);
+        up_frame->setObjectName(QStringLiteral("up_frame"));
+        upper_frame = new QHBoxLayout(up_frame);
+        upper_frame->setSpacing(0);
+        upper_frame->setObjectName(QStringLiteral("upper_frame"));
+        upper_frame->setContentsMargins(0, 0, 0, 0);
+        absolute_max_label = new QLabel(up_frame);
+        absolute_max_label->setObjectName(QStringLiteral("absolute_max_label"));
+        absolute_max_label->setAlignment(Qt::AlignHCenter);
+        upper_frame->addWidget(absolute_max_label);
+        verticalLayout_3->addWidget(up_frame);
+
+        horizontalLayout = new QHBoxLayout();
+        horizontalLayout->setSpacing(0);
+        horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
+        horizontalLayout->setContentsMargins(0, 0, 0, 0);
+        verticalLayout_2 = new QVBoxLayout();
+        verticalLayout_2->setSpacing(6);
+        verticalLayout_2->setObjectName(QStringLiteral("verticalLayout_2"));
+
+        inner_up_frame = new BlueFrame(SliderPopup);
+        inner_up_frame->setObjectName(QStringLiteral("inner_up_frame"));
+        inner_up_frame->setFrameShape(QFrame::StyledPanel);
+        inner_up_frame->setFrameShadow(QFrame::Raised);
+        verticalLayout_5 = new QVBoxLayout(inner_up_frame);
+        verticalLayout_5->setSpacing(0);
+        verticalLayout_5->setObjectName(QStringLiteral("verticalLayout_5"));
+        verticalLayout_5->setContentsMargins(0, 0, 0, 0);
+        max_label = new QLabel(inner_up_frame);
+        max_label->setObjectName(QStringLiteral("max_label"));
+        max_label->setAutoFillBackground(false);
+        max_label->setAlignment(Qt::AlignHCenter);
+        verticalLayout_5->addWidget(max_label);
+        verticalLayout_2->addWidget(inner_up_frame);
+
+        value_label = new QLabel(SliderPopup);
+        value_label->setObjectName(QStringLiteral("value_label"));
+        value_label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        verticalLayout_2->addWidget(value_label);
+
+        inner_low_frame = new BlueFrame(SliderPopup);
+        inner_low_frame->setObjectName(QStringLiteral("inner_low_frame"));
+        inner_low_frame->setFrameShape(QFrame::StyledPanel);
+        inner_low_frame->setFrameShadow(QFrame::Raised);
+        verticalLayout_4 = new QVBoxLayout(inner_low_frame);
+        verticalLayout_4->setSpacing(0);
+        verticalLayout_4->setObjectName(QStringLiteral("verticalLayout_4"));
+        verticalLayout_4->setContentsMargins(0, 0, 0, 0);
+        min_label = new QLabel(inner_low_frame);
+        min_label->setObjectName(QStringLiteral("min_label"));
+        min_label->setAlignment(Qt::AlignHCenter);
+        verticalLayout_4->addWidget(min_label);
+        verticalLayout_2->addWidget(inner_low_frame);
+        horizontalLayout->addLayout(verticalLayout_2);
+
+        slider_area = new QScrollArea(SliderPopup);
+        slider_area->setObjectName(QStringLiteral("slider_area"));
+        slider_area->setMaximumSize(QSize(45, 16777215));
+        slider_area->setAutoFillBackground(false);
+        slider_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        slider_area->setWidgetResizable(true);
+        slider_popup_scrollarea = new QWidget();
+        slider_popup_scrollarea->setObjectName(QStringLiteral("slider_popup_scrollarea"));
+        slider_popup_scrollarea->setGeometry(QRect(0, 0, 43, 192));
+        verticalLayout = new QVBoxLayout(slider_popup_scrollarea);
+        verticalLayout->setSpacing(6);
+        verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
+        verticalLayout->setContentsMargins(11, 11, 11, 11);
+        popup_slider = new QSlider(slider_popup_scrollarea);
+        popup_slider->setObjectName(QStringLiteral("popup_slider"));
+        popup_slider->setStyleSheet(QString());
+        popup_slider->setOrientation(Qt::Vertical);
+        verticalLayout->addWidget(popup_slider, 0, Qt::AlignHCenter);
+        slider_area->setWidget(slider_popup_scrollarea);
+        horizontalLayout->addWidget(slider_area);
+        verticalLayout_3->addLayout(horizontalLayout);
+
+        low_frame = new BlueFrame(SliderPopup);
+        low_frame->setObjectName(QStringLiteral("low_frame"));
+        lower_frame = new QHBoxLayout(low_frame);
+        lower_frame->setSpacing(0);
+        lower_frame->setObjectName(QStringLiteral("lower_frame"));
+        lower_frame->setContentsMargins(0, 0, 0, 0);
+        absolute_min_label = new QLabel(low_frame);
+        absolute_min_label->setObjectName(QStringLiteral("absolute_min_label"));
+        absolute_min_label->setAlignment(Qt::AlignHCenter);
+        lower_frame->addWidget(absolute_min_label);
+        verticalLayout_3->addWidget(low_frame);
+
+        retranslateUi(SliderPopup);
+        QMetaObject::connectSlotsByName(SliderPopup);
+    }
+
+    void retranslateUi(QWidget* SliderPopup)
+    {
+        SliderPopup->setWindowTitle(QCoreApplication::translate("SliderPopup", "SliderPopup"));
+        absolute_max_label->setText(QCoreApplication::translate("SliderPopup", "abs max"));
+        max_label->setText(QCoreApplication::translate("SliderPopup", "max"));
+        value_label->setText(QCoreApplication::translate("SliderPopup", "value"));
+        min_label->setText(QCoreApplication::translate("SliderPopup", "min"));
+        absolute_min_label->setText(QCoreApplication::translate("SliderPopup", "abs min"));
+    }
+};
+
+QString popupStyleSheet()
+{
+    QFile file(QStringLiteral(":/common.resources/styles/css/SliderPopup.css"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QString();
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// Distances between two values of a popup: exact for the 64-bit integers
+// (an unsigned count of units), plain differences for double.
+template<typename T> using Distance = std::conditional_t<std::is_integral_v<T>, quint64, double>;
+
+/// How far @p to lies above @p from (@p from <= @p to).
+template<typename T> Distance<T> distance(T from, T to)
+{
+    if constexpr (std::is_integral_v<T>) {
+        return quint64(to) - quint64(from);
+    } else {
+        return to - from;
+    }
+}
+
+/// @p value moved @p amount units towards @p limit, stopping there.
+template<typename T> T moveTowards(T value, Distance<T> amount, T limit)
+{
+    const bool up = limit >= value;
+    if (amount >= (up ? distance(value, limit) : distance(limit, value))) {
+        return limit;
+    }
+    if constexpr (std::is_integral_v<T>) {
+        return T(up ? quint64(value) + amount : quint64(value) - amount);
+    } else {
+        return up ? value + amount : value - amount;
+    }
+}
+
+/// A count of units as slider positions, cut at the largest the slider offers.
+template<typename D> int sliderPositions(D units)
+{
+    return units >= D(largestSliderTop) ? largestSliderTop : int(units);
+}
+
+template<typename T> QString format(T value)
+{
+    if constexpr (std::is_integral_v<T>) {
+        return QString::number(value, 10);
+    } else {
+        return QString::number(value, 'g', 6);
+    }
+}
+
+template<typename T> bool isFinite(T value)
+{
+    if constexpr (std::is_integral_v<T>) {
+        Q_UNUSED(value)
+        return true;
+    } else {
+        return std::isfinite(value);
+    }
+}
+
+template<typename T> bool isNaN(T value)
+{
+    if constexpr (std::is_integral_v<T>) {
+        Q_UNUSED(value)
+        return false;
+    } else {
+        return std::isnan(value);
+    }
+}
+
+} // namespace
+
+class AbstractSliderPopupPrivate
+{
+public:
+    SliderPopupForm ui;
+    QTimer* timer = nullptr;
+    quint64 counter = 1;
+    int lastPosition = 0;
+    bool pressed = false;
+};
+
+AbstractSliderPopup::AbstractSliderPopup(QWidget* parent)
+    : QWidget(parent)
+    , d(new AbstractSliderPopupPrivate)
+{
+    d->ui.setupUi(this);
+    d->ui.popup_slider->installEventFilter(this);
+    setStyleSheet(popupStyleSheet());
+    d->timer = new QTimer(this);
+    d->timer->setObjectName(QStringLiteral("acceleration_timer"));
+    d->timer->setInterval(accelerationInterval);
+    connect(
+        d->ui.popup_slider, &QAbstractSlider::valueChanged, this, &AbstractSliderPopup::onSliderValueChanged);
+    connect(d->timer, &QTimer::timeout, this, &AbstractSliderPopup::accelerate);
+}
+
+AbstractSliderPopup::~AbstractSliderPopup() = default;
+
+QSlider* AbstractSliderPopup::slider() const
+{
+    return d->ui.popup_slider;
+}
+
+void AbstractSliderPopup::placeSlider(int top, int position)
+{
+    const QSignalBlocker blocker(d->ui.popup_slider);
+    d->ui.popup_slider->setRange(-1, top + 1);
+    d->ui.popup_slider->setValue(position);
+    d->lastPosition = d->ui.popup_slider->value();
+    updateTimer();
+}
+
+void AbstractSliderPopup::setBoundLabels(const QString& maximum, const QString& minimum)
+{
+    d->ui.absolute_max_label->setText(maximum);
+    d->ui.absolute_min_label->setText(minimum);
+}
+
+void AbstractSliderPopup::setWindowLabels(
+    const QString& maximum, const QString& value, const QString& minimum)
+{
+    d->ui.max_label->setText(maximum);
+    d->ui.value_label->setText(value);
+    d->ui.min_label->setText(minimum);
+}
+
+bool AbstractSliderPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == d->ui.popup_slider
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        const bool wasPressed = d->pressed;
+        d->pressed = event->type() == QEvent::MouseButtonPress;
+        d->counter = 1;
+        updateTimer();
+        if (wasPressed && !d->pressed) {
+            emitValueEdited();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AbstractSliderPopup::onSliderValueChanged(int position)
+{
+    updateTimer();
+    const QSlider* slider = d->ui.popup_slider;
+    if (position == slider->minimum() || position == slider->maximum()) {
+        return;
+    }
+    d->counter = 1;
+    const int last = d->lastPosition;
+    d->lastPosition = position;
+    shiftValue(position > last,
+        position > last ? quint64(position) - quint64(last) : quint64(last) - quint64(position));
+}
+
+void AbstractSliderPopup::accelerate()
+{
+    const QSlider* slider = d->ui.popup_slider;
+    if (!d->pressed || (slider->value() != slider->maximum() && slider->value() != slider->minimum())) {
+        return;
+    }
+    if (d->counter < std::numeric_limits<quint64>::max()) {
+        ++d->counter;
+    }
+    quint64 step = 0;
+    if (__builtin_mul_overflow(d->counter, accelerationFactor, &step)) {
+        step = std::numeric_limits<quint64>::max();
+    }
+    shiftValue(slider->value() == slider->maximum(), step);
+}
+
+void AbstractSliderPopup::updateTimer()
+{
+    const QSlider* slider = d->ui.popup_slider;
+    const bool held
+        = d->pressed && (slider->value() == slider->minimum() || slider->value() == slider->maximum());
+    if (!held) {
+        d->timer->stop();
+    } else if (!d->timer->isActive()) {
+        d->timer->start();
+    }
+}
+
+template<typename T>
+BasicSliderPopup<T>::BasicSliderPopup(QWidget* parent)
+    : AbstractSliderPopup(parent)
+{ }
+
+template<typename T> void BasicSliderPopup<T>::setSliderRange(T minimum, T maximum, T value, bool fullRange)
+{
+    if (!isFinite(minimum) || !isFinite(maximum) || !isFinite(value)) {
+        qCWarning(lcPopups) << "slider range refused:" << minimum << maximum << value;
+        return;
+    }
+    if (minimum > maximum) {
+        std::swap(minimum, maximum);
+    }
+    m_minimum = minimum;
+    m_maximum = maximum;
+    m_value = std::clamp(value, minimum, maximum);
+    setBoundLabels(format(maximum), format(minimum));
+
+    const Distance<T> span = distance(minimum, maximum);
+    m_fullRange = fullRange || span <= Distance<T>(m_sliderLength);
+    if (m_fullRange) {
+        m_localMaximum
+            = span > Distance<T>(std::numeric_limits<T>::max()) ? std::numeric_limits<T>::max() : T(span);
+        m_halfWindow = T(span / 2);
+        placeSlider(sliderPositions(span), sliderPositions(distance(minimum, m_value)));
+    } else {
+        m_localMaximum = m_sliderLength;
+        m_halfWindow = m_sliderLength / 2;
+        const T low = moveTowards(m_value, Distance<T>(m_halfWindow), minimum);
+        const T high = moveTowards(m_value, Distance<T>(m_halfWindow), maximum);
+        placeSlider(sliderPositions(distance(low, high)), sliderPositions(distance(low, m_value)));
+    }
+    updateLabel();
+}
+
+template<typename T> void BasicSliderPopup<T>::setSliderLength(T length)
+{
+    if (!isNaN(length)) {
+        m_sliderLength = std::clamp(length, T(1), T(largestSliderTop));
+    }
+}
+
+template<typename T> void BasicSliderPopup<T>::setValue(T value)
+{
+    if (!isNaN(value)) {
+        m_value = std::clamp(value, m_minimum, m_maximum);
+    }
+}
+
+template<typename T> T BasicSliderPopup<T>::value() const
+{
+    return T(std::max(slider()->value(), 0));
+}
+
+template<typename T> T BasicSliderPopup<T>::localMaximum() const
+{
+    return m_localMaximum;
+}
+
+template<typename T> T BasicSliderPopup<T>::localMinimum() const
+{
+    return T(0);
+}
+
+template<typename T> void BasicSliderPopup<T>::updateLabel()
+{
+    const Distance<T> half(m_halfWindow);
+    const bool topCut = m_fullRange || distance(m_value, m_maximum) < half;
+    const bool bottomCut = m_fullRange || distance(m_minimum, m_value) < half;
+    setWindowLabels(format(topCut ? m_maximum : moveTowards(m_value, half, m_maximum)), format(m_value),
+        format(bottomCut ? m_minimum : moveTowards(m_value, half, m_minimum)));
+}
+
+template<typename T> void BasicSliderPopup<T>::shiftValue(bool up, quint64 amount)
+{
+    m_value = moveTowards(m_value, Distance<T>(amount), up ? m_maximum : m_minimum);
+    updateLabel();
+}
+
+template class BasicSliderPopup<double>;
+template class BasicSliderPopup<qint64>;
+template class BasicSliderPopup<quint64>;
+
+} // namespace util
+
+DoubleSliderPopup::DoubleSliderPopup(QWidget* parent)
+    : BasicSliderPopup(parent)
+{ }
+
+void DoubleSliderPopup::emitValueEdited()
+{
+    emit signal_valueEdited(currentValue());
+}
+
+Int64SliderPopup::Int64SliderPopup(QWidget* parent)
+    : BasicSliderPopup(parent)
+{ }
+
+void Int64SliderPopup::updateRealValue(qint64 delta, qint64 factor)
+{
+    const auto magnitude = [](qint64 x) { return x < 0 ? quint64(0) - quint64(x) : quint64(x); };
+    quint64 amount = 0;
+    if (__builtin_mul_overflow(magnitude(delta), magnitude(factor), &amount)) {
+        amount = std::numeric_limits<quint64>::max();
+    }
+    shiftValue((delta < 0) == (factor < 0), amount);
+}
+
+void Int64SliderPopup::emitValueEdited()
+{
+    emit signal_valueEdited(currentValue());
+}
+
+UInt64SliderPopup::UInt64SliderPopup(QWidget* parent)
+    : BasicSliderPopup(parent)
+{ }
+
+void UInt64SliderPopup::emitValueEdited()
+{
+    emit signal_valueEdited(currentValue());
+}

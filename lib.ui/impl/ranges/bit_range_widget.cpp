@@ -1,0 +1,118 @@
+#include <util/bit_range_widget.h>
+#include <util/range_slider.h>
+
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcRanges, "util.ranges", QtWarningMsg)
+
+namespace util {
+
+namespace {
+constexpr int shownBits = 8;
+constexpr int deepestImage = 24;
+} // namespace
+
+BitRangeWidget::BitRangeWidget(QObject* parent)
+    : QWidgetAction(parent)
+    , m_intensityLabel(new QLabel)
+    , m_rangeSlider(new RangeSlider)
+{
+    m_intensityLabel->setObjectName(QStringLiteral("intensity_label"));
+    m_rangeSlider->setObjectName(QStringLiteral("range_slider"));
+    m_rangeSlider->setOrientation(Qt::Horizontal);
+    m_rangeSlider->setTickPosition(QSlider::TicksBelow);
+
+    auto* container = new QWidget;
+    container->setObjectName(QStringLiteral("bit_range_widget"));
+    container->setStyleSheet(QStringLiteral("QLabel {color: black; font-weight: normal; }"));
+    auto* layout = new QVBoxLayout;
+    layout->setObjectName(QStringLiteral("bit_range_layout"));
+    auto* description = new QLabel(
+        QStringLiteral(
+            "Select the bit range of the image to display (8-bit Monochrome or 8-bit per RGB color)"),
+        container);
+    description->setObjectName(QStringLiteral("description_label"));
+    layout->addWidget(m_intensityLabel);
+    layout->addWidget(m_rangeSlider);
+    layout->addWidget(description);
+    container->setLayout(layout);
+    setDefaultWidget(container);
+
+    setBitRange(16);
+    connect(m_rangeSlider, &RangeSlider::valuesChanged, this, &BitRangeWidget::updateRange);
+}
+
+BitRangeWidget::~BitRangeWidget() = default;
+
+void BitRangeWidget::setBitRange(int bits)
+{
+    if (bits > deepestImage) {
+        qCWarning(lcRanges) << "images of" << bits << "bits are shown as" << deepestImage << "bit images";
+    }
+    bits = std::clamp(bits, 1, deepestImage);
+    const int oldShift = m_bitShift;
+    {
+        // The slider's own clamping to a new range must not reach updateRange.
+        const QSignalBlocker blocker(m_rangeSlider);
+        m_rangeSlider->setRange(0, bits <= 8 ? 7 : bits <= 16 ? 15 : 23);
+        const int top = m_rangeSlider->maximum();
+        m_rangeSlider->setValues(top - bits + 1, top - bits + shownBits);
+        updateLabel();
+        m_rangeSlider->setTickInterval(1);
+        m_rangeSlider->setTickPosition(QSlider::TicksBelow);
+        m_rangeSlider->setEnabled(true);
+    }
+    m_bitShift = m_rangeSlider->maximum() - m_rangeSlider->maximumValue();
+    if (m_bitShift != oldShift) {
+        emit signal_bitRange(m_bitShift);
+    }
+}
+
+void BitRangeWidget::setBitShift(int shift)
+{
+    const int upper = int(std::clamp<qint64>(
+        qint64(m_rangeSlider->maximum()) - shift, m_rangeSlider->minimum(), m_rangeSlider->maximum()));
+    updateRange(upper - (shownBits - 1), upper);
+}
+
+int BitRangeWidget::bitShift() const
+{
+    return m_bitShift;
+}
+
+RangeSlider* BitRangeWidget::rangeSlider() const
+{
+    return m_rangeSlider;
+}
+
+void BitRangeWidget::updateRange(int min, int max)
+{
+    {
+        const QSignalBlocker blocker(m_rangeSlider);
+        // A drag of the upper handle alone carries the window along with it.
+        int lower = m_rangeSlider->isMaximumSliderDown() && !m_rangeSlider->isMinimumSliderDown()
+            ? max - (shownBits - 1)
+            : min;
+        lower
+            = std::max(std::min(lower, m_rangeSlider->maximum() - (shownBits - 1)), m_rangeSlider->minimum());
+        m_rangeSlider->setValues(lower, lower + shownBits - 1);
+        updateLabel();
+    }
+    m_bitShift = m_rangeSlider->maximum() - m_rangeSlider->maximumValue();
+    emit signal_bitRange(m_bitShift);
+}
+
+void BitRangeWidget::updateLabel()
+{
+    const int top = m_rangeSlider->maximum();
+    m_intensityLabel->setText(QStringLiteral("Image Intensity (Bit Range: [%1;%2]):")
+                                  .arg(top - m_rangeSlider->minimumValue())
+                                  .arg(top - m_rangeSlider->maximumValue()));
+}
+
+} // namespace util

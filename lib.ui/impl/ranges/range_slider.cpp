@@ -1,0 +1,456 @@
+#include "ranges/range_slider_p.h"
+
+#include <QMouseEvent>
+#include <QStyleOptionSlider>
+#include <QStylePainter>
+#include <QToolTip>
+
+#include <algorithm>
+#include <limits>
+
+namespace util {
+
+RangeSliderPrivate::RangeSliderPrivate(RangeSlider& q)
+    : q(q)
+{ }
+
+RangeSliderPrivate::~RangeSliderPrivate() = default;
+
+int RangeSliderPrivate::along(const QPoint& point) const
+{
+    return q.orientation() == Qt::Horizontal ? point.x() : point.y();
+}
+
+int RangeSliderPrivate::bounded(qint64 value) const
+{
+    return int(std::clamp<qint64>(value, q.minimum(), q.maximum()));
+}
+
+bool RangeSliderPrivate::handleAt(const QPoint& point, int position, int value, QRect* rect) const
+{
+    QStyleOptionSlider option;
+    q.initStyleOption(&option);
+    option.sliderPosition = position;
+    option.sliderValue = value;
+    const QStyle::SubControl control
+        = q.style()->hitTestComplexControl(QStyle::CC_Slider, &option, point, &q);
+    if (rect) {
+        *rect = q.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &q);
+    }
+    return control == QStyle::SC_SliderHandle;
+}
+
+RangeSliderPrivate::Handle RangeSliderPrivate::pickHandle(
+    const QPoint& point, QRect* minimumRect, QRect* maximumRect) const
+{
+    const bool onMinimum = handleAt(point, minimumPosition, minimumValue, minimumRect);
+    const bool onMaximum = handleAt(point, maximumPosition, maximumValue, maximumRect);
+    if (onMinimum && onMaximum) {
+        // Overlapping handles: the one whose far edge is farther from the pointer.
+        const bool horizontal = q.orientation() == Qt::Horizontal;
+        const int toMinimum
+            = horizontal ? point.x() - minimumRect->left() : minimumRect->bottom() - point.y();
+        const int toMaximum = horizontal ? maximumRect->right() - point.x() : point.y() - maximumRect->top();
+        return toMinimum < toMaximum ? MinimumHandle : MaximumHandle;
+    }
+    return onMinimum ? MinimumHandle : onMaximum ? MaximumHandle : NoHandle;
+}
+
+RangeSliderPrivate::Travel RangeSliderPrivate::travel() const
+{
+    QStyleOptionSlider option;
+    q.initStyleOption(&option);
+    const QRect groove = q.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, &q);
+    const QRect handle = q.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &q);
+    if (q.orientation() == Qt::Horizontal) {
+        return { groove.x(), groove.right() - handle.width() + 1 - groove.x(), option.upsideDown };
+    }
+    return { groove.y(), groove.bottom() - handle.height() + 1 - groove.y(), option.upsideDown };
+}
+
+int RangeSliderPrivate::valueAtPixel(int pixel) const
+{
+    const Travel t = travel();
+    return QStyle::sliderValueFromPosition(q.minimum(), q.maximum(), pixel - t.first, t.span, t.upsideDown);
+}
+
+int RangeSliderPrivate::pixelOfValue(int value) const
+{
+    const Travel t = travel();
+    return t.first + QStyle::sliderPositionFromValue(q.minimum(), q.maximum(), value, t.span, t.upsideDown);
+}
+
+RangeSlider::RangeSlider(QWidget* parent)
+    : RangeSlider(*new RangeSliderPrivate(*this), parent)
+{ }
+
+RangeSlider::RangeSlider(Qt::Orientation orientation, QWidget* parent)
+    : RangeSlider(*new RangeSliderPrivate(*this), orientation, parent)
+{ }
+
+RangeSlider::RangeSlider(RangeSliderPrivate& dd, QWidget* parent)
+    : QSlider(parent)
+    , d(&dd)
+{
+    d->minimumValue = d->minimumPosition = minimum();
+    d->maximumValue = d->maximumPosition = maximum();
+    connect(this, &QAbstractSlider::rangeChanged, this, &RangeSlider::onRangeChanged);
+}
+
+RangeSlider::RangeSlider(RangeSliderPrivate& dd, Qt::Orientation orientation, QWidget* parent)
+    : RangeSlider(dd, parent)
+{
+    setOrientation(orientation);
+}
+
+RangeSlider::~RangeSlider() = default;
+
+int RangeSlider::minimumValue() const
+{
+    return d->minimumValue;
+}
+
+int RangeSlider::maximumValue() const
+{
+    return d->maximumValue;
+}
+
+int RangeSlider::minimumPosition() const
+{
+    return d->minimumPosition;
+}
+
+int RangeSlider::maximumPosition() const
+{
+    return d->maximumPosition;
+}
+
+void RangeSlider::setMinimumValue(int min)
+{
+    setValues(min, std::max(d->maximumValue, min));
+}
+
+void RangeSlider::setMaximumValue(int max)
+{
+    setValues(std::min(d->minimumValue, max), max);
+}
+
+void RangeSlider::setValues(int min, int max)
+{
+    const int newMin = d->bounded(std::min(min, max));
+    const int newMax = d->bounded(std::max(min, max));
+    const int oldMinValue = d->minimumValue;
+    const int oldMaxValue = d->maximumValue;
+    const int oldMinPosition = d->minimumPosition;
+    const int oldMaxPosition = d->maximumPosition;
+    d->minimumValue = d->minimumPosition = newMin;
+    d->maximumValue = d->maximumPosition = newMax;
+
+    const bool minPositionChanged = oldMinPosition != newMin;
+    const bool maxPositionChanged = oldMaxPosition != newMax;
+    if (isSliderDown() && (minPositionChanged || maxPositionChanged)) {
+        emit positionsChanged(newMin, newMax);
+        if (minPositionChanged) {
+            emit minimumPositionChanged(newMin);
+        }
+        if (maxPositionChanged) {
+            emit maximumPositionChanged(newMax);
+        }
+    }
+    const bool minValueChanged = oldMinValue != newMin;
+    const bool maxValueChanged = oldMaxValue != newMax;
+    if (minValueChanged || maxValueChanged) {
+        emit valuesChanged(newMin, newMax);
+        if (minValueChanged) {
+            emit minimumValueChanged(newMin);
+        }
+        if (maxValueChanged) {
+            emit maximumValueChanged(newMax);
+        }
+    }
+    if (minPositionChanged || maxPositionChanged || minValueChanged || maxValueChanged) {
+        update();
+    }
+}
+
+void RangeSlider::setMinimumPosition(int min)
+{
+    setPositions(min, std::max(min, d->maximumPosition));
+}
+
+void RangeSlider::setMaximumPosition(int max)
+{
+    setPositions(std::min(d->minimumPosition, max), max);
+}
+
+void RangeSlider::setPositions(int min, int max)
+{
+    const int newMin = d->bounded(std::min(min, max));
+    const int newMax = d->bounded(std::max(min, max));
+    if (newMin == d->minimumPosition && newMax == d->maximumPosition) {
+        return;
+    }
+    const bool minChanged = newMin != d->minimumPosition;
+    const bool maxChanged = newMax != d->maximumPosition;
+    d->minimumPosition = newMin;
+    d->maximumPosition = newMax;
+    if (!hasTracking()) {
+        update();
+    }
+    if (isSliderDown()) {
+        if (minChanged) {
+            emit minimumPositionChanged(newMin);
+        }
+        if (maxChanged) {
+            emit maximumPositionChanged(newMax);
+        }
+        emit positionsChanged(newMin, newMax);
+    }
+    if (hasTracking()) {
+        triggerAction(SliderMove);
+        setValues(d->minimumPosition, d->maximumPosition);
+    }
+}
+
+bool RangeSlider::symmetricMoves() const
+{
+    return d->symmetricMoves;
+}
+
+void RangeSlider::setSymmetricMoves(bool symmetry)
+{
+    d->symmetricMoves = symmetry;
+}
+
+QString RangeSlider::handleToolTip() const
+{
+    return d->handleToolTip;
+}
+
+void RangeSlider::setHandleToolTip(const QString& toolTip)
+{
+    d->handleToolTip = toolTip;
+}
+
+bool RangeSlider::isMinimumSliderDown() const
+{
+    return d->pressedHandles & RangeSliderPrivate::MinimumHandle;
+}
+
+bool RangeSlider::isMaximumSliderDown() const
+{
+    return d->pressedHandles & RangeSliderPrivate::MaximumHandle;
+}
+
+void RangeSlider::onRangeChanged(int, int)
+{
+    setValues(d->minimumValue, d->maximumValue);
+}
+
+void RangeSlider::initMinimumSliderStyleOption(QStyleOptionSlider* option) const
+{
+    initStyleOption(option);
+}
+
+void RangeSlider::initMaximumSliderStyleOption(QStyleOptionSlider* option) const
+{
+    initStyleOption(option);
+}
+
+bool RangeSlider::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !d->handleToolTip.isEmpty()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        int value = 0;
+        if (d->handleAt(help->pos(), d->minimumPosition, d->minimumValue)) {
+            value = d->minimumValue;
+        } else if (d->handleAt(help->pos(), d->maximumPosition, d->maximumValue)) {
+            value = d->maximumValue;
+        } else {
+            return QSlider::event(event);
+        }
+        QToolTip::showText(help->globalPos(), d->handleToolTip.arg(value), this);
+        event->accept();
+        return true;
+    }
+    return QSlider::event(event);
+}
+
+void RangeSlider::mousePressEvent(QMouseEvent* event)
+{
+    if (minimum() == maximum() || event->buttons() != event->button()) {
+        event->ignore();
+        return;
+    }
+    const int pixel = d->along(event->pos());
+    QRect lowerRect;
+    QRect upperRect;
+    const auto handle = d->pickHandle(event->pos(), &lowerRect, &upperRect);
+    if (handle != RangeSliderPrivate::NoHandle) {
+        const bool lower = handle == RangeSliderPrivate::MinimumHandle;
+        d->pressPosition = lower ? d->minimumPosition : d->maximumPosition;
+        d->clickOffset = pixel - d->along((lower ? lowerRect : upperRect).topLeft());
+        setSliderDown(true);
+        if (d->pressedHandles != handle) {
+            d->pressedHandles = handle;
+            update(lower ? lowerRect : upperRect);
+        }
+        event->accept();
+        return;
+    }
+
+    // Only the stretch of groove between the two handles grabs both of them.
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.sliderPosition = d->minimumPosition;
+    option.sliderValue = d->minimumValue;
+    const QStyle::SubControl control
+        = style()->hitTestComplexControl(QStyle::CC_Slider, &option, event->pos(), this);
+    const int lowerCentre = d->along(lowerRect.center());
+    const int upperCentre = d->along(upperRect.center());
+    if (control != QStyle::SC_SliderGroove || pixel <= std::min(lowerCentre, upperCentre)
+        || pixel >= std::max(lowerCentre, upperCentre)) {
+        event->ignore();
+        return;
+    }
+    d->pressPosition = int((qint64(d->maximumPosition) + d->minimumPosition) / 2);
+    d->clickOffset = pixel - d->pixelOfValue(d->pressPosition);
+    d->halfSpan = int((qint64(d->maximumPosition) - d->minimumPosition) / 2);
+    setSliderDown(true);
+    if (d->pressedHandles != RangeSliderPrivate::BothHandles) {
+        d->pressedHandles = RangeSliderPrivate::BothHandles;
+        update(lowerRect | upperRect
+            | style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this));
+    }
+    event->accept();
+}
+
+void RangeSlider::mouseMoveEvent(QMouseEvent* event)
+{
+    if (d->pressedHandles == RangeSliderPrivate::NoHandle) {
+        event->ignore();
+        return;
+    }
+    int newPosition = d->valueAtPixel(d->along(event->pos()) - d->clickOffset);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const int dragDistance = style()->pixelMetric(QStyle::PM_MaximumDragDistance, &option, this);
+    if (dragDistance >= 0
+        && !rect()
+                .adjusted(-dragDistance, -dragDistance, dragDistance, dragDistance)
+                .contains(event->pos())) {
+        newPosition = d->pressPosition;
+    }
+
+    qint64 newMin = d->minimumPosition;
+    qint64 newMax = d->maximumPosition;
+    switch (d->pressedHandles) {
+    case RangeSliderPrivate::MinimumHandle:
+        newMin = std::min(newPosition, d->maximumPosition);
+        if (d->symmetricMoves) {
+            newMax = qint64(d->maximumPosition) + (d->minimumPosition - newMin);
+        }
+        break;
+    case RangeSliderPrivate::MaximumHandle:
+        newMax = std::max(d->minimumPosition, newPosition);
+        if (d->symmetricMoves) {
+            newMin = qint64(d->minimumPosition) - (newMax - d->maximumPosition);
+        }
+        break;
+    default:
+        newMin = qint64(newPosition) - d->halfSpan;
+        newMax = qint64(newPosition) + d->halfSpan;
+        break;
+    }
+    setPositions(d->bounded(newMin), d->bounded(newMax));
+    event->accept();
+}
+
+void RangeSlider::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (d->pressedHandles == RangeSliderPrivate::NoHandle) {
+        QSlider::mouseReleaseEvent(event);
+        return;
+    }
+    setSliderDown(false);
+    d->pressedHandles = RangeSliderPrivate::NoHandle;
+    update();
+    event->accept();
+}
+
+void RangeSlider::paintEvent(QPaintEvent*)
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    QStylePainter painter(this);
+
+    // The groove alone: a position outside the range draws no handle and no filled part.
+    option.subControls = QStyle::SC_SliderGroove;
+    if (tickPosition() != NoTicks) {
+        option.subControls |= QStyle::SC_SliderTickmarks;
+    }
+    option.sliderPosition = option.sliderValue
+        = int(std::max<qint64>(std::numeric_limits<int>::min(), qint64(minimum()) - maximum()));
+    painter.drawComplexControl(QStyle::CC_Slider, option);
+
+    option.sliderPosition = d->minimumPosition;
+    const QRect lowerHandle
+        = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    option.sliderPosition = d->maximumPosition;
+    const QRect upperHandle
+        = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+
+    QRect rangeBox;
+    if (orientation() == Qt::Horizontal) {
+        rangeBox = QRect(
+            QPoint(std::min(lowerHandle.center().x(), upperHandle.center().x()), groove.center().y() - 2),
+            QPoint(std::max(lowerHandle.center().x(), upperHandle.center().x()), groove.center().y() + 1));
+    } else {
+        rangeBox = QRect(
+            QPoint(groove.center().x() - 2, std::min(lowerHandle.center().y(), upperHandle.center().y())),
+            QPoint(groove.center().x() + 1, std::max(lowerHandle.center().y(), upperHandle.center().y())));
+        if (d->firstPaintWidth == 0) {
+            d->firstPaintWidth = width();
+        }
+        setMinimumWidth(2 * d->firstPaintWidth);
+    }
+
+    groove.adjust(0, 0, -1, 0);
+    const QColor highlight = palette().color(QPalette::Normal, QPalette::Highlight);
+    QLinearGradient gradient = orientation() == Qt::Horizontal
+        ? QLinearGradient(groove.center().x(), groove.top(), groove.center().x(), groove.bottom())
+        : QLinearGradient(groove.left(), groove.center().y(), groove.right(), groove.center().y());
+    gradient.setColorAt(0, highlight.darker(120));
+    gradient.setColorAt(1, highlight.lighter(160));
+    painter.setPen(QPen(highlight.darker(150), 0));
+    painter.setBrush(gradient);
+    painter.drawRect(rangeBox.intersected(groove));
+
+    const auto drawHandle = [&](RangeSliderPrivate::Handle handle) {
+        QStyleOptionSlider handleOption;
+        const bool lower = handle == RangeSliderPrivate::MinimumHandle;
+        if (lower) {
+            initMinimumSliderStyleOption(&handleOption);
+        } else {
+            initMaximumSliderStyleOption(&handleOption);
+        }
+        handleOption.subControls = QStyle::SC_SliderHandle;
+        handleOption.sliderPosition = lower ? d->minimumPosition : d->maximumPosition;
+        handleOption.sliderValue = lower ? d->minimumValue : d->maximumValue;
+        if (d->pressedHandles & handle) {
+            handleOption.activeSubControls = QStyle::SC_SliderHandle;
+            handleOption.state |= QStyle::State_Sunken;
+        }
+        painter.drawComplexControl(QStyle::CC_Slider, handleOption);
+    };
+    if (isMinimumSliderDown()) {
+        drawHandle(RangeSliderPrivate::MaximumHandle);
+        drawHandle(RangeSliderPrivate::MinimumHandle);
+    } else {
+        drawHandle(RangeSliderPrivate::MinimumHandle);
+        drawHandle(RangeSliderPrivate::MaximumHandle);
+    }
+}
+
+} // namespace util

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <util/range_slider.h>
+
+#include <QRect>
+#include <QString>
+
+class QStyleOptionSlider;
+
+namespace util {
+
+/// State of a util::RangeSlider; a subclass may derive its own from it.
+class RangeSliderPrivate
+{
+public:
+    enum Handle { NoHandle = 0, MinimumHandle = 1, MaximumHandle = 2, BothHandles = 3 };
+
+    explicit RangeSliderPrivate(RangeSlider& q);
+    virtual ~RangeSliderPrivate();
+
+    /// Pixels along the axis that a handle's leading edge travels: first, first + span.
+    struct Travel
+    {
+        int first;
+        int span;
+        bool upsideDown;
+    };
+
+    /// Which handle is under @p point; both handle rectangles are stored on the way.
+    Handle pickHandle(const QPoint& point, QRect* minimumRect, QRect* maximumRect) const;
+    /// Whether @p point lies on the handle drawn at @p position; stores its rectangle in @p rect.
+    bool handleAt(const QPoint& point, int position, int value, QRect* rect = nullptr) const;
+    Travel travel() const;
+    int valueAtPixel(int pixel) const;
+    int pixelOfValue(int value) const;
+    /// Coordinate of @p point along the slider's axis.
+    int along(const QPoint& point) const;
+    /// @p value clamped into the slider's range.
+    int bounded(qint64 value) const;
+
+    RangeSlider& q;
+    int maximumValue = 100;
+    int minimumValue = 0;
+    int maximumPosition = 100;
+    int minimumPosition = 0;
+    int clickOffset = 0;
+    int pressPosition = 0;
+    int halfSpan = 0;
+    int pressedHandles = NoHandle;
+    bool symmetricMoves = false;
+    QString handleToolTip;
+    int firstPaintWidth = 0;
+};
+
+} // namespace util

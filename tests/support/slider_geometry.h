@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+// Where a slider's style draws things, computed as QSlider does, for tests
+// that press and drag at real handle and groove positions.
+namespace slider_geometry {
+
+inline QStyleOptionSlider option(const QSlider& slider, int position)
+{
+    QStyleOptionSlider opt;
+    opt.initFrom(&slider);
+    opt.subControls = QStyle::SC_None;
+    opt.activeSubControls = QStyle::SC_None;
+    opt.orientation = slider.orientation();
+    opt.maximum = slider.maximum();
+    opt.minimum = slider.minimum();
+    opt.tickPosition = slider.tickPosition();
+    opt.tickInterval = slider.tickInterval();
+    opt.upsideDown = slider.orientation() == Qt::Horizontal
+        ? slider.invertedAppearance() != (opt.direction == Qt::RightToLeft)
+        : !slider.invertedAppearance();
+    opt.direction = Qt::LeftToRight;
+    opt.sliderPosition = position;
+    opt.sliderValue = position;
+    opt.singleStep = slider.singleStep();
+    opt.pageStep = slider.pageStep();
+    if (slider.orientation() == Qt::Horizontal) {
+        opt.state |= QStyle::State_Horizontal;
+    }
+    return opt;
+}
+
+inline QRect handleRect(const QSlider& slider, int position)
+{
+    const QStyleOptionSlider opt = option(slider, position);
+    return slider.style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, &slider);
+}
+
+inline QRect grooveRect(const QSlider& slider)
+{
+    const QStyleOptionSlider opt = option(slider, slider.minimum());
+    return slider.style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderGroove, &slider);
+}
+
+/// Sends a mouse event of @p type at @p pos; returns whether the widget accepted it.
+inline bool send(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton,
+    Qt::MouseButtons buttons = Qt::LeftButton)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+    return event.isAccepted();
+}
+
+/// A drag step to @p pos with the left button held.
+inline void moveTo(QWidget* widget, QPoint pos)
+{
+    send(widget, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton);
+}
+
+} // namespace slider_geometry

@@ -1,0 +1,152 @@
+// The styled basic widgets and the library's default look for the marker classes.
+#include <util/action.h>
+#include <util/clickable_label.h>
+#include <util/instant_tooltip_button.h>
+#include <util/plain_text_edit.h>
+#include <util/style_markers.h>
+#include <util/tristate_checkbox.h>
+
+#include <QMenu>
+#include <QTimer>
+#include <QToolTip>
+#include <QtTest>
+
+class TestStyledWidgets : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tristateClicksSkipThePartialState();
+    void labelReportsClicks();
+    void clearEntryEmptiesTheEditor();
+    void actionAnnouncesEveryVisibilityCall();
+    void tooltipButtonShowsAtOnce();
+    void defaultStyleSheetKeepsHostRules();
+};
+
+void TestStyledWidgets::tristateClicksSkipThePartialState()
+{
+    util::TristateCheckbox box;
+    box.setText(QStringLiteral("box"));
+    box.setTristate(true);
+    box.setCheckState(Qt::PartiallyChecked);
+    box.adjustSize();
+    QList<Qt::CheckState> states;
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(&box, Qt::LeftButton);
+        states << box.checkState();
+    }
+    QCOMPARE(states, QList<Qt::CheckState>({ Qt::Unchecked, Qt::Checked, Qt::Unchecked }));
+
+    box.setTristate(false);
+    QTest::mouseClick(&box, Qt::LeftButton);
+    QCOMPARE(box.checkState(), Qt::Checked);
+}
+
+void TestStyledWidgets::labelReportsClicks()
+{
+    util::ClickableLabel label;
+    label.setText(QStringLiteral("click me"));
+    QSignalSpy clicked(&label, &util::ClickableLabel::signal_clicked);
+    QSignalSpy doubleClicked(&label, &util::ClickableLabel::signal_doubleClicked);
+    QTest::mousePress(&label, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(doubleClicked.count(), 0);
+    QTest::mouseDClick(&label, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(doubleClicked.count(), 1);
+}
+
+void TestStyledWidgets::clearEntryEmptiesTheEditor()
+{
+    util::PlainTextEdit editor;
+    editor.setPlainText(QStringLiteral("some log lines\nand more"));
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+    QStringList entries;
+    // The menu runs modally: pick "Clear" from inside its event loop, as a user would.
+    QTimer picker;
+    connect(&picker, &QTimer::timeout, this, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible()) {
+            return;
+        }
+        picker.stop();
+        for (QAction* action : menu->actions()) {
+            entries << action->text();
+        }
+        QAction* clear = menu->actions().last();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(clear).center());
+    });
+    picker.start(10);
+    const QPoint pos = editor.viewport()->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, editor.viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(editor.viewport(), &event);
+
+    QVERIFY(!entries.isEmpty());
+    QCOMPARE(entries.last(), QStringLiteral("Clear"));
+    QVERIFY(editor.document()->isEmpty());
+    QVERIFY(!QApplication::activePopupWidget());
+}
+
+void TestStyledWidgets::actionAnnouncesEveryVisibilityCall()
+{
+    util::Action action(QStringLiteral("act"), nullptr);
+    QSignalSpy spy(&action, &util::Action::signal_visibilityChanged);
+    action.setVisibility(true);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(action.isVisible());
+    action.setVisibility(false);
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(!action.isVisible());
+}
+
+void TestStyledWidgets::tooltipButtonShowsAtOnce()
+{
+    util::InstantTooltipButton button;
+    button.setText(QStringLiteral("hover"));
+    button.setToolTip(QStringLiteral("shown at once"));
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QTest::mousePress(&button, Qt::LeftButton);
+    const QPoint pos = button.rect().center();
+    QMouseEvent move(QEvent::MouseMove, pos, button.mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&button, &move);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("shown at once"));
+
+    // The button still follows the pointer out and back in.
+    const QPoint outside(-20, -20);
+    QMouseEvent away(
+        QEvent::MouseMove, outside, button.mapToGlobal(outside), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&button, &away);
+    QVERIFY(!button.isDown());
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, outside);
+}
+
+void TestStyledWidgets::defaultStyleSheetKeepsHostRules()
+{
+    const QString rules = util::defaultStyleSheet();
+    QVERIFY(rules.contains(QStringLiteral("util--BlueFrame")));
+
+    const QString host = QStringLiteral("QLabel { color: red; }");
+    qApp->setStyleSheet(host);
+    util::installDefaultStyleSheet();
+    util::installDefaultStyleSheet();
+    QCOMPARE(qApp->styleSheet(), rules + host);
+
+    util::BlueFrame frame;
+    frame.resize(40, 40);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QCOMPARE(frame.grab().toImage().pixelColor(20, 20), QColor(0x00, 0x6A, 0xB7));
+
+    // A host rule for the same class, coming later, wins.
+    qApp->setStyleSheet(
+        qApp->styleSheet() + QStringLiteral("util--BlueFrame { background-color: #00FF00; }"));
+    QCOMPARE(frame.grab().toImage().pixelColor(20, 20), QColor(0x00, 0xFF, 0x00));
+    qApp->setStyleSheet(QString());
+}
+
+QTEST_MAIN(TestStyledWidgets)
+#include "tst_styled_widgets.moc"
