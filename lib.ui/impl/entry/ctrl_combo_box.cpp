@@ -1,0 +1,35 @@
+#include <util/ctrl_combo_box.h>
+
+#include <QPainter>
+#include <QStyleOptionComboBox>
+
+namespace util {
+
+CtrlComboBox::CtrlComboBox(QWidget* parent)
+    : QComboBox(parent)
+    , m_errorText(QStringLiteral("--Invalid Values--"))
+{ }
+
+void CtrlComboBox::setErrorText(const QString& text)
+{
+    m_errorText = text;
+}
+
+void CtrlComboBox::focusInEvent(QFocusEvent*)
+{
+    emit signal_hasFocus();
+}
+
+void CtrlComboBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    initStyleOption(&option);
+    if (currentIndex() == -1)
+        option.currentText = m_errorText;
+    style()->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, this);
+    style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, this);
+}
+
+} // namespace util

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <util/util_ui_export.h>
+
+#include <QComboBox>
+
+namespace util {
+
+/**
+ * @brief Combo box that shows an error text while no item is selected.
+ *
+ * While currentIndex() is -1 (no items, or the selection cleared) the box paints errorText()
+ * where the current item's text would stand. Announces keyboard focus with signal_hasFocus().
+ */
+class UTIL_UI_EXPORT CtrlComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    /// A combo box whose error text is "--Invalid Values--".
+    explicit CtrlComboBox(QWidget* parent = nullptr);
+
+    QString errorText() const { return m_errorText; }
+    /// Stores the text shown without a current item; it appears with the next paint.
+    void setErrorText(const QString& text);
+
+Q_SIGNALS:
+    /// The box received keyboard focus.
+    void signal_hasFocus();
+
+protected:
+    /// Emits signal_hasFocus() only.
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_errorText;
+};
+
+} // namespace util

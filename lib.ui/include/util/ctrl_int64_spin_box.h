@@ -1,0 +1,222 @@
+#pragma once
+
+#include <util/util_ui_export.h>
+
+#include <QAbstractSpinBox>
+
+#include <memory>
+
+namespace util {
+
+class CtrlInt64SpinBoxPrivate;
+class CtrlUInt64SpinBoxPrivate;
+namespace detail {
+template<class Box, typename T> class Int64SpinBoxCore;
+} // namespace detail
+
+/**
+ * @brief Spin box for signed 64-bit whole numbers, shown and typed in any base from 2 to 36.
+ *
+ * Keeps its own value, range, step, prefix, suffix and display base; QAbstractSpinBox supplies
+ * the line edit, arrows, keys and wheel, wrapping(), correctionMode(), isReadOnly(),
+ * isGroupSeparatorShown() and specialValueText().
+ *
+ * - Base 10 is read and written in the widget's locale (with its group separators when
+ *   isGroupSeparatorShown()); other bases use lower-case digits and a minus sign, without a base
+ *   prefix such as "0x" (one typed in front of the number is dropped by fixup()).
+ * - setValue() stores any value unclamped; steps start from the value clamped to the range,
+ *   saturate at a bound or, with wrapping(), re-enter the range from the other end (a step larger
+ *   than the whole span wraps as often as needed). A range with minimum() > maximum() is empty:
+ *   steps leave the value alone.
+ * - Typed text takes effect at once when acceptable and is rewritten to its canonical form; a
+ *   number that more digits can bring into range waits, and is corrected when editing finishes
+ *   (to the previous value or to the nearest bound, after correctionMode()).
+ * - The special-value text is shown while value() equals minimum().
+ * - Every step ends by emitting editingFinished().
+ *
+ * @see CtrlUInt64SpinBox
+ */
+class UTIL_UI_EXPORT CtrlInt64SpinBox : public QAbstractSpinBox
+{
+    Q_OBJECT
+    /// The number alone, without prefix, suffix or special-value text.
+    Q_PROPERTY(QString cleanText READ cleanText)
+    /// What the box shows for value(): prefix, number and suffix, or the special-value text.
+    Q_PROPERTY(QString displayedText READ displayedText)
+    /// Base in which the number is shown and typed; default 10, range 2 to 36.
+    Q_PROPERTY(int displayIntegerBase READ displayIntegerBase WRITE setDisplayIntegerBase)
+    /// Largest value a step reaches; default the largest qint64. @see setRange
+    Q_PROPERTY(ValueType maximum READ maximum)
+    /// Smallest value a step reaches; default the smallest qint64. @see setRange
+    Q_PROPERTY(ValueType minimum READ minimum)
+    /// Text shown in front of the number; default empty.
+    Q_PROPERTY(QString prefix READ prefix WRITE setPrefix)
+    /// Text shown behind the number; default empty.
+    Q_PROPERTY(QString suffix READ suffix WRITE setSuffix)
+    /// Amount of one step; default 1, at least 1.
+    Q_PROPERTY(int singleStep READ singleStep WRITE setSingleStep)
+    /// The value; default 0.
+    Q_PROPERTY(ValueType value READ value WRITE setValue NOTIFY valueChanged USER true)
+
+public:
+    /// The value type, registered with Qt's meta-type system as "ValueType".
+    using ValueType = qint64;
+    /// Meta-type id of "ValueType".
+    static const int valueTypeMetaId;
+
+    /// An empty box with value 0 over the whole qint64 range; the text appears with the first setValue().
+    explicit CtrlInt64SpinBox(QWidget* parent = nullptr);
+    ~CtrlInt64SpinBox() override;
+
+    ValueType value() const;
+    ValueType minimum() const;
+    ValueType maximum() const;
+    int singleStep() const;
+    int displayIntegerBase() const;
+    QString prefix() const;
+    QString suffix() const;
+    QString cleanText() const;
+    QString displayedText() const;
+
+    /**
+     * Stores both bounds (unchecked) and moves the value onto the nearer bound when it lies on or
+     * outside it, refreshing the text.
+     */
+    void setRange(ValueType minimum, ValueType maximum);
+    /// Stores @p step when it is positive, else 1.
+    void setSingleStep(int step);
+    void setPrefix(const QString& prefix);
+    void setSuffix(const QString& suffix);
+    /// Shows the value in @p base; a base outside 2 to 36 is refused (logged, the base stays).
+    void setDisplayIntegerBase(int base);
+
+    /// Checks typed text: prefix and suffix are optional, white space around the number is ignored.
+    QValidator::State validate(QString& input, int& pos) const override;
+    /// Removes hidden group separators and a base prefix ("0b", "0o", "0x") at the start.
+    void fixup(QString& input) const override;
+    void stepBy(int steps) override;
+
+public Q_SLOTS:
+    /// Stores @p value unclamped, rewrites the text and emits the change signals when it changed.
+    void setValue(ValueType value);
+    /// Takes text as if typed: applies it when acceptable, waits when intermediate, else shows the value.
+    void setValueText(QString value_text);
+
+Q_SIGNALS:
+    void valueChanged(ValueType new_value);
+    /// The displayed text of the new value, emitted after valueChanged(ValueType).
+    void valueChanged(QString new_displayed_text);
+    /// The box received keyboard focus.
+    void signal_hasFocus();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    StepEnabled stepEnabled() const override;
+    /// The number alone in the display base.
+    virtual QString textFromValue(ValueType value) const;
+
+private Q_SLOTS:
+    void onEditingFinished();
+
+private:
+    template<class, typename> friend class detail::Int64SpinBoxCore;
+    std::unique_ptr<CtrlInt64SpinBoxPrivate> const d;
+};
+
+/**
+ * @brief Spin box for unsigned 64-bit whole numbers, shown and typed in any base from 2 to 36.
+ *
+ * The same design as CtrlInt64SpinBox, with these differences: the range defaults to 0 to the
+ * largest quint64; the special-value text is accepted when typed but never shown; the arrow
+ * towards a bound is disabled once the value reaches it; setRange() leaves a value that lies on
+ * a bound alone.
+ *
+ * @see CtrlInt64SpinBox
+ */
+class UTIL_UI_EXPORT CtrlUInt64SpinBox : public QAbstractSpinBox
+{
+    Q_OBJECT
+    /// The number alone, without prefix or suffix.
+    Q_PROPERTY(QString cleanText READ cleanText)
+    /// What the box shows for value(): prefix, number and suffix.
+    Q_PROPERTY(QString displayedText READ displayedText)
+    /// Base in which the number is shown and typed; default 10, range 2 to 36.
+    Q_PROPERTY(int displayIntegerBase READ displayIntegerBase WRITE setDisplayIntegerBase)
+    /// Largest value a step reaches; default the largest quint64. @see setRange
+    Q_PROPERTY(UnsignedValueType maximum READ maximum)
+    /// Smallest value a step reaches; default 0. @see setRange
+    Q_PROPERTY(UnsignedValueType minimum READ minimum)
+    /// Text shown in front of the number; default empty.
+    Q_PROPERTY(QString prefix READ prefix WRITE setPrefix)
+    /// Text shown behind the number; default empty.
+    Q_PROPERTY(QString suffix READ suffix WRITE setSuffix)
+    /// Amount of one step; default 1, at least 1.
+    Q_PROPERTY(int singleStep READ singleStep WRITE setSingleStep)
+    /// The value; default 0.
+    Q_PROPERTY(UnsignedValueType value READ value WRITE setValue NOTIFY valueChanged USER true)
+
+public:
+    /// The value type, registered with Qt's meta-type system as "UnsignedValueType".
+    using UnsignedValueType = quint64;
+    /// Meta-type id of "UnsignedValueType".
+    static const int valueTypeMetaId;
+
+    /// An empty box with value 0 over the whole quint64 range; the text appears with the first setValue().
+    explicit CtrlUInt64SpinBox(QWidget* parent = nullptr);
+    ~CtrlUInt64SpinBox() override;
+
+    UnsignedValueType value() const;
+    UnsignedValueType minimum() const;
+    UnsignedValueType maximum() const;
+    int singleStep() const;
+    int displayIntegerBase() const;
+    QString prefix() const;
+    QString suffix() const;
+    QString cleanText() const;
+    QString displayedText() const;
+
+    /// Stores both bounds (unchecked) and moves a value outside them onto the nearer bound.
+    void setRange(UnsignedValueType minimum, UnsignedValueType maximum);
+    /// Stores @p step when it is positive, else 1.
+    void setSingleStep(int step);
+    void setPrefix(const QString& prefix);
+    void setSuffix(const QString& suffix);
+    /// Shows the value in @p base; a base outside 2 to 36 is refused (logged, the base stays).
+    void setDisplayIntegerBase(int base);
+
+    /// Checks typed text: prefix and suffix are optional, white space around the number is ignored.
+    QValidator::State validate(QString& input, int& pos) const override;
+    /// Removes hidden group separators and a base prefix ("0b", "0o", "0x") at the start.
+    void fixup(QString& input) const override;
+    void stepBy(int steps) override;
+
+public Q_SLOTS:
+    /// Stores @p value unclamped, rewrites the text and emits the change signals when it changed.
+    void setValue(UnsignedValueType value);
+    /// Takes text as if typed: applies it when acceptable, waits when intermediate, else shows the value.
+    void setValueText(QString value_text);
+
+Q_SIGNALS:
+    void valueChanged(UnsignedValueType new_value);
+    /// The displayed text of the new value, emitted after valueChanged(UnsignedValueType).
+    void valueChanged(QString new_displayed_text);
+    /// The box received keyboard focus.
+    void signal_hasFocus();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    StepEnabled stepEnabled() const override;
+    /// The number alone in the display base.
+    virtual QString textFromValue(UnsignedValueType value) const;
+
+private Q_SLOTS:
+    void onEditingFinished();
+
+private:
+    template<class, typename> friend class detail::Int64SpinBoxCore;
+    std::unique_ptr<CtrlUInt64SpinBoxPrivate> const d;
+};
+
+} // namespace util
