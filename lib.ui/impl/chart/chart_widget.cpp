@@ -1,0 +1,217 @@
+#include <util/chart_widget.h>
+
+#include "chart/chart_widget_p.h"
+#include "chart/rendering_window.h"
+#include "chart/saturate.h"
+
+#include <QVBoxLayout>
+#include <QVTKInteractor.h>
+#include <vtkAxis.h>
+#include <vtkBrush.h>
+#include <vtkChartLegend.h>
+#include <vtkContextScene.h>
+#include <vtkPen.h>
+#include <vtkRenderer.h>
+#include <vtkTextProperty.h>
+
+namespace util {
+
+namespace {
+
+void setTextColor(vtkTextProperty* text, const QColor& color)
+{
+    text->SetColor(color.redF(), color.greenF(), color.blueF());
+}
+
+QColor textColor(vtkTextProperty* text)
+{
+    double rgb[3];
+    text->GetColor(rgb);
+    return QColor::fromRgbF(rgb[0], rgb[1], rgb[2]);
+}
+
+} // namespace
+
+ChartWidgetPrivate::ChartWidgetPrivate(ChartWidget* owner)
+    : owner(owner)
+    , renderingWindow(new RenderingWindow(owner))
+    , callbacks(std::make_unique<ChartCallbacks>())
+    , view(vtkSmartPointer<vtkContextView>::New())
+    , chart(vtkSmartPointer<ChartXY>::New())
+{ }
+
+ChartWidgetPrivate::Scale ChartWidgetPrivate::scale() const
+{
+    vtkAxis* bottom = axis(Axis::Bottom);
+    vtkAxis* left = axis(Axis::Left);
+    return { bottom->GetMaximum() - bottom->GetMinimum(), left->GetMaximum() - left->GetMinimum(),
+        detail::saturatingInt(double(bottom->GetPoint2()[0]) - double(bottom->GetPoint1()[0])),
+        detail::saturatingInt(double(left->GetPoint2()[1]) - double(left->GetPoint1()[1])) };
+}
+
+ChartWidget::ChartWidget(QWidget* parent)
+    : QWidget(parent)
+    , d(std::make_unique<ChartWidgetPrivate>(this))
+{
+    d->renderingWindow->setObjectName(QStringLiteral("renderingWindow"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setObjectName(QStringLiteral("layout"));
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(d->renderingWindow);
+
+    vtkContextView* view = d->view;
+    view->GetRenderer()->SetBackground(0, 0, 0);
+    vtkNew<QVTKInteractor> interactor;
+    view->SetInteractor(interactor);
+    view->SetRenderWindow(d->renderingWindow->renderWindow);
+    d->renderingWindow->renderWindow->AddRenderer(view->GetRenderer());
+    // Typed characters must not reach VTK's default key bindings (wireframe, quit, ...). Taking the
+    // render window hands the view the window's own interactor, so this comes after it.
+    view->GetInteractor()->RemoveObservers(vtkCommand::CharEvent);
+
+    ChartXY* chart = d->chart;
+    chart->SetShowLegend(true);
+    chart->SetInteractive(true);
+    chart->SetTitle("Chart");
+    chart->GetTitleProperties()->SetColor(1, 1, 1);
+    chart->GetLegend()->GetLabelProperties()->SetColor(1, 1, 1);
+    chart->GetLegend()->GetBrush()->SetOpacity(0);
+
+    const char* titles[4] = { "Left", "Bottom", "Right", "Top" };
+    for (int i = 0; i < 4; ++i) {
+        vtkAxis* axis = chart->GetAxis(i);
+        axis->SetTitle(titles[i]);
+        axis->GetTitleProperties()->SetColor(1, 1, 1);
+        axis->GetLabelProperties()->SetColor(1, 1, 1);
+        axis->GetGridPen()->SetColor(30, 30, 30);
+    }
+    d->axis(Axis::Right)->GetGridPen()->SetOpacity(0);
+    for (int i = 0; i < 4; ++i)
+        chart->GetAxis(i)->SetBehavior(vtkAxis::FIXED);
+
+    chart->SetKeepAspectRatio(true);
+    view->GetScene()->AddItem(chart);
+
+    RenderingWindow* window = d->renderingWindow;
+    d->callbacks->renderRequest = [window](bool pending) { window->renderPending = pending; };
+    chart->SetCallbacks(d->callbacks.get());
+}
+
+ChartWidget::~ChartWidget() = default;
+
+void ChartWidget::render()
+{
+    if (!d->renderingWindow->renderPending)
+        return;
+    d->renderingWindow->renderWindow->Render();
+    d->renderingWindow->renderPending = false;
+}
+
+void ChartWidget::setTitle(const QString& title)
+{
+    d->chart->SetTitle(title.toStdString());
+}
+
+QString ChartWidget::title() const
+{
+    return QString::fromStdString(d->chart->GetTitle());
+}
+
+void ChartWidget::setBottomTitle(const QString& title)
+{
+    d->axis(Axis::Bottom)->SetTitle(title.toStdString());
+}
+
+QString ChartWidget::bottomTitle() const
+{
+    return QString::fromStdString(d->axis(Axis::Bottom)->GetTitle());
+}
+
+void ChartWidget::setLeftTitle(const QString& title)
+{
+    d->axis(Axis::Left)->SetTitle(title.toStdString());
+}
+
+QString ChartWidget::leftTitle() const
+{
+    return QString::fromStdString(d->axis(Axis::Left)->GetTitle());
+}
+
+void ChartWidget::setRightTitle(const QString& title)
+{
+    d->axis(Axis::Right)->SetTitle(title.toStdString());
+}
+
+QString ChartWidget::rightTitle() const
+{
+    return QString::fromStdString(d->axis(Axis::Right)->GetTitle());
+}
+
+void ChartWidget::setBottomColorTitle(const QColor& color)
+{
+    setTextColor(d->axis(Axis::Bottom)->GetTitleProperties(), color);
+}
+
+QColor ChartWidget::bottomColorTitle() const
+{
+    return textColor(d->axis(Axis::Bottom)->GetTitleProperties());
+}
+
+void ChartWidget::setLeftColorTitle(const QColor& color)
+{
+    setTextColor(d->axis(Axis::Left)->GetTitleProperties(), color);
+}
+
+QColor ChartWidget::leftColorTitle() const
+{
+    return textColor(d->axis(Axis::Left)->GetTitleProperties());
+}
+
+void ChartWidget::setRightColorTitle(const QColor& color)
+{
+    setTextColor(d->axis(Axis::Right)->GetTitleProperties(), color);
+}
+
+QColor ChartWidget::rightColorTitle() const
+{
+    return textColor(d->axis(Axis::Right)->GetTitleProperties());
+}
+
+void ChartWidget::setAxisVisibility(Axis axis, bool visible)
+{
+    if (vtkAxis* item = d->axis(axis))
+        item->SetVisible(visible);
+}
+
+bool ChartWidget::axisVisibility(Axis axis) const
+{
+    vtkAxis* item = d->axis(axis);
+    return item && item->GetVisible();
+}
+
+void ChartWidget::coordinateToPixel(const Point2D& in, Point2D& out) const
+{
+    const ChartWidgetPrivate::Scale s = d->scale();
+    out.setX(in.x() / s.xSpan * s.wPx);
+    out.setY(in.y() / s.ySpan * s.hPx);
+}
+
+void ChartWidget::pixelToCoordinate(const Point2D& in, Point2D& out) const
+{
+    const ChartWidgetPrivate::Scale s = d->scale();
+    out.setX(in.x() / s.wPx * s.xSpan);
+    out.setY(in.y() / s.hPx * s.ySpan);
+}
+
+void ChartWidget::xCustomTooltip(std::function<double(int, double)> function)
+{
+    d->callbacks->xTooltip = std::move(function);
+}
+
+void ChartWidget::yCustomTooltip(std::function<double(int, double)> function)
+{
+    d->callbacks->yTooltip = std::move(function);
+}
+
+} // namespace util

@@ -1,0 +1,231 @@
+// The data path of util::ChartWidget: series records to tables, plots, data bounds and view fitting.
+#include <util/chart_widget.h>
+
+#include "chart/chart_widget_p.h"
+#include "chart/plot.h"
+#include "chart/rendering_window.h"
+#include "chart/saturate.h"
+
+#include <util/range.h>
+#include <vorn/Vorn3dParametricCurveArray.h>
+#include <vorn/VornVector.h>
+
+#include <vtkAxis.h>
+#include <vtkTypeFloat32Array.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace util {
+
+namespace {
+
+std::size_t validPointCount(const ChartPlot& record)
+{
+    return record.curves ? record.curves->GetValidPointCount() : 0;
+}
+
+/// The valid points of @p curves as (x, height) float pairs; empty when absent or malformed.
+const float* validPoints(const Vorn3dParametricCurveArray& curves, VornVector& buffer, std::size_t& count)
+{
+    count = 0;
+    if (!curves.GetValidPoints(&buffer) || buffer.GetElementSize() != 2 * sizeof(float))
+        return nullptr;
+    count = buffer.GetSize();
+    return static_cast<const float*>(buffer.GetData());
+}
+
+/// Rows of (x of point j, per-point value j) for the channel @p channel of element type T.
+template<typename T>
+void fillChannel(vtkTable* table, const Vorn3dParametricCurveArray& curves, const char* channel, Range& x)
+{
+    if (!curves.HasPointData(channel))
+        return; // the table keeps its previous contents
+    VornVector points;
+    VornVector values;
+    std::size_t count = 0;
+    const float* xy = validPoints(curves, points, count);
+    const bool haveValues
+        = curves.GetValidPointData(channel, &values) && values.GetElementSize() == sizeof(T);
+    if (!xy || !haveValues)
+        count = 0;
+    count = std::min(count, values.GetSize());
+    table->SetNumberOfRows(vtkIdType(count));
+    float* xColumn = vtkTypeFloat32Array::SafeDownCast(table->GetColumn(0))->GetPointer(0);
+    float* yColumn = vtkTypeFloat32Array::SafeDownCast(table->GetColumn(1))->GetPointer(0);
+    const T* data = static_cast<const T*>(values.GetData());
+    for (std::size_t j = 0; j < count; ++j) {
+        xColumn[j] = xy[2 * j];
+        yColumn[j] = float(data[j]);
+        if (std::isfinite(xy[2 * j]))
+            x.accumulate(xy[2 * j]);
+    }
+}
+
+} // namespace
+
+void ChartWidgetPrivate::rebuildPlots(const std::vector<ChartPlot>& list)
+{
+    for (vtkPlot* plot : plots)
+        chart->RemovePlotInstance(plot);
+    plots.clear();
+    tables.clear();
+    for (const ChartPlot& record : list) {
+        auto table = vtkSmartPointer<vtkTable>::New();
+        vtkNew<vtkTypeFloat32Array> x;
+        x->SetName("X Coordinates");
+        vtkNew<vtkTypeFloat32Array> y;
+        y->SetName(record.name.toUtf8().constData());
+        table->AddColumn(x);
+        table->AddColumn(y);
+        tables.push_back(table);
+        vtkPlot* plot = chart->AddPlot(vtkChart::POINTS);
+        plotInfo(plot)->name = record.name;
+        plots.push_back(plot);
+    }
+}
+
+void ChartWidgetPrivate::fillTables(const std::vector<ChartPlot>& list)
+{
+    Range x;
+    Range y;
+    for (std::size_t i = 0; i < list.size() && i < tables.size(); ++i) {
+        const ChartPlot& record = list[i];
+        vtkTable* table = tables[i];
+        if (!record.curves) {
+            table->SetNumberOfRows(0);
+        } else if (record.kind == Profile) {
+            VornVector buffer;
+            std::size_t count = 0;
+            const float* xy = validPoints(*record.curves, buffer, count);
+            table->SetNumberOfRows(vtkIdType(count));
+            float* xColumn = vtkTypeFloat32Array::SafeDownCast(table->GetColumn(0))->GetPointer(0);
+            float* yColumn = vtkTypeFloat32Array::SafeDownCast(table->GetColumn(1))->GetPointer(0);
+            for (std::size_t j = 0; j < count; ++j) {
+                xColumn[j] = xy[2 * j];
+                yColumn[j] = xy[2 * j + 1];
+                // A point with a non-finite coordinate is not drawn, so it bounds nothing.
+                if (std::isfinite(xy[2 * j]) && std::isfinite(xy[2 * j + 1])) {
+                    x.accumulate(xy[2 * j]);
+                    y.accumulate(xy[2 * j + 1]);
+                }
+            }
+            if (!record.xRange.isEmpty() && !record.yRange.isEmpty()) {
+                x = record.xRange;
+                y = record.yRange;
+            }
+        } else if (record.kind == Reflectance) {
+            fillChannel<std::uint16_t>(table, *record.curves, "reflectance", x);
+        } else if (record.kind == PeakWidth) {
+            fillChannel<std::uint8_t>(table, *record.curves, "peak_width", x);
+        }
+        table->GetColumn(0)->Modified();
+        table->GetColumn(1)->Modified();
+        table->Modified();
+    }
+    // Primary {xMin, xMax, yMin, yMax} at 0..3, secondary at 4..7; both follow the same data.
+    if (!x.isEmpty()) {
+        dataBounds[0] = dataBounds[4] = detail::saturatingInt(x.min());
+        dataBounds[1] = dataBounds[5] = detail::saturatingInt(x.max());
+    }
+    if (!y.isEmpty()) {
+        dataBounds[2] = dataBounds[6] = detail::saturatingInt(y.min());
+        dataBounds[3] = dataBounds[7] = detail::saturatingInt(y.max());
+    }
+}
+
+void ChartWidgetPrivate::refreshPlots(const std::vector<ChartPlot>& list)
+{
+    for (std::size_t i = 0; i < list.size() && i < plots.size(); ++i) {
+        const ChartPlot& record = list[i];
+        vtkPlot* plot = plots[i];
+        plot->SetColor(record.color.redF(), record.color.greenF(), record.color.blueF());
+        plot->SetVisible(record.visible);
+        if (auto* points = vtkPlotPoints::SafeDownCast(plot)) {
+            points->SetMarkerStyle(vtkPlotPoints::SQUARE);
+            points->SetMarkerSize(2.0f);
+        }
+        chart->SetPlotCorner(plot, record.corner);
+        plot->SetInputData(tables[i], 0, 1);
+        plot->Modified();
+        if (auto* points = PlotPoints::SafeDownCast(plot))
+            points->setSearchRange(dataBounds[0], dataBounds[1]);
+    }
+}
+
+void ChartWidgetPrivate::fitView()
+{
+    const int* size = renderingWindow->renderWindow->GetSize();
+    const double w = std::max(size[0], 1);
+    const double h = std::max(size[1], 1);
+    double xMin = dataBounds[0];
+    double xMax = dataBounds[1];
+    double yMin = dataBounds[2];
+    double yMax = dataBounds[3];
+    if (h / w < 1.0) {
+        const double dy = yMax - yMin;
+        const double pad = std::fabs(dy * (h / w) - dy) * 0.5;
+        xMin -= pad;
+        xMax += pad;
+    } else if (w / h < 1.0) {
+        const double dx = xMax - xMin;
+        const double pad = std::fabs(dx * (w / h) - dx) * 0.5;
+        yMin -= pad;
+        yMax += pad;
+    }
+    axis(Axis::Bottom)->SetRange(detail::saturatingInt(xMin), detail::saturatingInt(xMax));
+    axis(Axis::Left)->SetRange(detail::saturatingInt(yMin), detail::saturatingInt(yMax));
+    axis(Axis::Top)->SetRange(dataBounds[4], dataBounds[5]);
+    axis(Axis::Right)->SetRange(dataBounds[6], dataBounds[7]);
+    chart->RecalculateBounds();
+    renderingWindow->renderPending = true;
+    chart->SetKeepAspectRatio(true);
+}
+
+void ChartWidget::setData(const std::vector<ChartPlot>& plots)
+{
+    const std::vector<ChartPlot>& cached = d->cachedPlots;
+    bool keep = plots.size() == cached.size() && !d->tables.empty();
+    for (std::size_t i = 0; keep && i < plots.size(); ++i)
+        keep = plots[i].name == cached[i].name && validPointCount(plots[i]) == validPointCount(cached[i]);
+    if (!keep)
+        d->rebuildPlots(plots);
+    d->fillTables(plots);
+    d->refreshPlots(plots);
+    d->renderingWindow->renderPending = true;
+    if (&plots != &d->cachedPlots)
+        d->cachedPlots = plots;
+    if (!keep || d->resetOnNewData) {
+        d->fitView();
+        d->resetOnNewData = false;
+    }
+}
+
+void ChartWidget::update(const std::vector<ChartPlot>& plots)
+{
+    d->refreshPlots(plots);
+    d->renderingWindow->renderPending = true;
+}
+
+void ChartWidget::update()
+{
+    update(d->cachedPlots);
+}
+
+void ChartWidget::resetView()
+{
+    d->fitView();
+}
+
+void ChartWidget::resetViewOnNewData()
+{
+    d->resetOnNewData = true;
+}
+
+std::vector<ChartPlot>& ChartWidget::cachedPlot()
+{
+    return d->cachedPlots;
+}
+
+} // namespace util

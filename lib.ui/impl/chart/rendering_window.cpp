@@ -1,0 +1,20 @@
+#include "chart/rendering_window.h"
+
+#include "frame/output_redirector.h"
+
+#include <QSurfaceFormat>
+
+namespace util {
+
+RenderingWindow::RenderingWindow(QWidget* parent)
+    : QVTKOpenGLNativeWidget(parent)
+    , renderWindow(vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New())
+{
+    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat(false));
+    setRenderWindow(renderWindow);
+    OutputRedirector::install();
+}
+
+RenderingWindow::~RenderingWindow() = default;
+
+} // namespace util

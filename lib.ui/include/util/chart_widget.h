@@ -1,0 +1,103 @@
+#pragma once
+
+#include <util/chart_plot.h>
+#include <util/point2d.h>
+#include <util/util_ui_export.h>
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace util {
+
+/// The chart's four axes; the values are the chart's axis indices.
+enum class Axis : int { Left = 0, Bottom = 1, Right = 2, Top = 3 };
+
+class ChartWidgetPrivate;
+
+/**
+ * @brief Interactive XY chart of sensor profiles on a dark VTK scene.
+ *
+ * The host hands data series with setData() and calls render() regularly
+ * (for example from a timer): the chart is repainted only when something
+ * changed since the last render(). New or renamed series, or a changed
+ * number of points, rebuild the plots and fit the view to the data; other
+ * updates keep the view where the user left it.
+ *
+ * Titles default to "Chart", "Bottom", "Left", "Right" and "Top"; title and
+ * label texts are white on black.
+ */
+class UTIL_UI_EXPORT ChartWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ChartWidget(QWidget* parent = nullptr);
+    ~ChartWidget() override;
+
+    /// Renders the scene if anything changed since the last call; otherwise does nothing.
+    void render();
+
+    /**
+     * Replaces the chart's series. Plots are rebuilt (and the view fitted)
+     * when the names or point counts differ from the last list; otherwise the
+     * tables are refilled and the plots restyled. Points with a NaN or infinite
+     * coordinate never enter the data bounds; bounds are whole numbers, clamped
+     * to the int range.
+     */
+    void setData(const std::vector<ChartPlot>& plots);
+    /// Restyles the existing plots (colour, visibility, corner) from @p plots; extra records are ignored.
+    void update(const std::vector<ChartPlot>& plots);
+    /// Restyles the plots from cachedPlot(), e.g. after changing a colour there.
+    void update();
+    using QWidget::update;
+    /// Fits the axes to the data bounds, widening the longer side so both axes have the same scale.
+    void resetView();
+    /// Makes the next setData() fit the view even if it keeps the plots (one-shot).
+    void resetViewOnNewData();
+    /// The list given to the last setData(); edit it and call update() to restyle.
+    std::vector<ChartPlot>& cachedPlot();
+
+    void setTitle(const QString& title);
+    QString title() const;
+    void setBottomTitle(const QString& title);
+    QString bottomTitle() const;
+    void setLeftTitle(const QString& title);
+    QString leftTitle() const;
+    void setRightTitle(const QString& title);
+    QString rightTitle() const;
+    /// Axis title colours (alpha is ignored; white by default).
+    void setBottomColorTitle(const QColor& color);
+    QColor bottomColorTitle() const;
+    void setLeftColorTitle(const QColor& color);
+    QColor leftColorTitle() const;
+    void setRightColorTitle(const QColor& color);
+    QColor rightColorTitle() const;
+
+    /**
+     * Shows or hides an axis. Axis visibility is recomputed from the plot
+     * corners on every chart update, so this lasts only until the next one.
+     * A value outside util::Axis is ignored (and reads false).
+     */
+    void setAxisVisibility(Axis axis, bool visible);
+    bool axisVisibility(Axis axis) const;
+
+    /// Converts a data-space length (not a position) to pixels by the bottom and left axes; invalid in gives
+    /// NaN.
+    void coordinateToPixel(const Point2D& in, Point2D& out) const;
+    /// Converts a pixel length to a data-space length; invalid in gives NaN.
+    void pixelToCoordinate(const Point2D& in, Point2D& out) const;
+
+    /// Maps (point index in its series, x) to the x a tooltip's %a code shows; an empty function clears it.
+    void xCustomTooltip(std::function<double(int, double)> function);
+    /// Maps (point index in its series, y) to the y a tooltip's %b code shows; an empty function clears it.
+    void yCustomTooltip(std::function<double(int, double)> function);
+
+private:
+    friend class ChartWidgetPrivate;
+    std::unique_ptr<ChartWidgetPrivate> const d;
+};
+
+} // namespace util
