@@ -46,7 +46,9 @@ void TestRangeControls::init()
     host = std::make_unique<QWidget>();
     bits = new util::BitRangeWidget(host.get());
     auto* layout = new QVBoxLayout(host.get());
-    layout->addWidget(bits->requestWidget(host.get()));
+    QWidget* selector = bits->requestWidget(host.get());
+    selector->show();
+    layout->addWidget(selector);
     host->resize(400, 150);
     host->show();
     QVERIFY(QTest::qWaitForWindowExposed(host.get()));

@@ -260,6 +260,8 @@ AbstractSliderPopup::AbstractSliderPopup(QWidget* parent)
     , d(new AbstractSliderPopupPrivate)
 {
     d->ui.setupUi(this);
+    // A plain QWidget paints its style sheet background only when asked to.
+    setAttribute(Qt::WA_StyledBackground);
     d->ui.popup_slider->installEventFilter(this);
     setStyleSheet(popupStyleSheet());
     d->timer = new QTimer(this);
