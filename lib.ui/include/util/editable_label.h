@@ -73,7 +73,9 @@ public:
     /// emits signal_editFinished(). Does nothing when no edit is in progress. The argument is unused.
     void disableEditor(const QString& = QString());
 
+    /// The label shown while not editing (owned by this widget).
     QLabel* getLabel();
+    /// The line editor shown while editing (owned by this widget).
     QLineEdit* getEditor();
 
 Q_SIGNALS:

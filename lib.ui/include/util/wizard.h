@@ -70,9 +70,11 @@ public:
 
     /// Enables or disables the Next button; disabled at construction.
     void enableNext(bool enabled);
+    /// @see enableNext()
     bool nextEnabled() const;
     /// Enables or disables the Previous button; disabled at construction.
     void enablePrevious(bool enabled);
+    /// @see enablePrevious()
     bool previousEnabled() const;
     /// Shows Close in place of Next when @p show is true, and Next in place of Close otherwise.
     void showClose(bool show);
