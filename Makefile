@@ -5,13 +5,14 @@
 #   make demo    build, then run the gallery (screenshots of every page without a display)
 #   make test-asan  the test suite under address and undefined-behaviour sanitizers
 #   make fuzz    run every libFuzzer target for FUZZ_SECONDS each
+#   make bench   build, then print the live chart's frame time (bench/bench_chart)
 #   make build   configure and build only
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan fuzz demo clean
+.PHONY: deps build test test-asan fuzz demo bench clean
 
 deps:
 	./scripts/install-deps.sh
@@ -48,6 +49,10 @@ demo: build
 	else \
 	  xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/examples/gallery/gallery --screenshots $(BUILD)/screenshots; \
 	fi
+
+# Frame time of the live chart (4 series x 4096 points); not part of the tests.
+bench: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/bench_chart
 
 clean:
 	rm -rf $(BUILD)
