@@ -1,5 +1,7 @@
 #include <util/long_long_validator.h>
 
+#include <limits>
+
 namespace util {
 
 LongLongValidator::LongLongValidator(QObject* parent)

@@ -20,6 +20,7 @@ public:
     /// A combo box whose error text is "--Invalid Values--".
     explicit CtrlComboBox(QWidget* parent = nullptr);
 
+    /// The text shown while no item is selected.
     QString errorText() const { return m_errorText; }
     /// Stores the text shown without a current item; it appears with the next paint.
     void setErrorText(const QString& text);
@@ -31,6 +32,7 @@ Q_SIGNALS:
 protected:
     /// Emits signal_hasFocus() only.
     void focusInEvent(QFocusEvent* event) override;
+    /// Paints the box like QComboBox, with errorText() in place of a missing current item.
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -68,14 +68,23 @@ public:
     explicit CtrlInt64SpinBox(QWidget* parent = nullptr);
     ~CtrlInt64SpinBox() override;
 
+    /// The value, unclamped as setValue() stored it.
     ValueType value() const;
+    /// The lower bound of the range. @see setRange
     ValueType minimum() const;
+    /// The upper bound of the range. @see setRange
     ValueType maximum() const;
+    /// The amount of one step, at least 1.
     int singleStep() const;
+    /// The base of shown and typed numbers, 2 to 36.
     int displayIntegerBase() const;
+    /// The text in front of the number.
     QString prefix() const;
+    /// The text behind the number.
     QString suffix() const;
+    /// The number alone in the display base (textFromValue() of value()).
     QString cleanText() const;
+    /// The text shown for value(). @see cleanText
     QString displayedText() const;
 
     /**
@@ -85,7 +94,9 @@ public:
     void setRange(ValueType minimum, ValueType maximum);
     /// Stores @p step when it is positive, else 1.
     void setSingleStep(int step);
+    /// Sets the text in front of the number and rewrites the shown text.
     void setPrefix(const QString& prefix);
+    /// Sets the text behind the number and rewrites the shown text.
     void setSuffix(const QString& suffix);
     /// Shows the value in @p base; a base outside 2 to 36 is refused (logged, the base stays).
     void setDisplayIntegerBase(int base);
@@ -94,6 +105,10 @@ public:
     QValidator::State validate(QString& input, int& pos) const override;
     /// Removes hidden group separators and a base prefix ("0b", "0o", "0x") at the start.
     void fixup(QString& input) const override;
+    /**
+     * Steps by @p steps single steps from the value clamped to the range, saturating at a bound or
+     * wrapping round it, then selects the number and emits editingFinished().
+     */
     void stepBy(int steps) override;
 
 public Q_SLOTS:
@@ -103,6 +118,7 @@ public Q_SLOTS:
     void setValueText(QString value_text);
 
 Q_SIGNALS:
+    /// The value changed to @p new_value.
     void valueChanged(ValueType new_value);
     /// The displayed text of the new value, emitted after valueChanged(ValueType).
     void valueChanged(QString new_displayed_text);
@@ -110,8 +126,11 @@ Q_SIGNALS:
     void signal_hasFocus();
 
 protected:
+    /// Emits signal_hasFocus() only.
     void focusInEvent(QFocusEvent* event) override;
+    /// Rewrites the text when the locale changes.
     void changeEvent(QEvent* event) override;
+    /// None when read-only or the range is empty; both when wrapping; else towards the bounds.
     StepEnabled stepEnabled() const override;
     /// The number alone in the display base.
     virtual QString textFromValue(ValueType value) const;
@@ -166,21 +185,32 @@ public:
     explicit CtrlUInt64SpinBox(QWidget* parent = nullptr);
     ~CtrlUInt64SpinBox() override;
 
+    /// The value, unclamped as setValue() stored it.
     UnsignedValueType value() const;
+    /// The lower bound of the range. @see setRange
     UnsignedValueType minimum() const;
+    /// The upper bound of the range. @see setRange
     UnsignedValueType maximum() const;
+    /// The amount of one step, at least 1.
     int singleStep() const;
+    /// The base of shown and typed numbers, 2 to 36.
     int displayIntegerBase() const;
+    /// The text in front of the number.
     QString prefix() const;
+    /// The text behind the number.
     QString suffix() const;
+    /// The number alone in the display base (textFromValue() of value()).
     QString cleanText() const;
+    /// The text shown for value(). @see cleanText
     QString displayedText() const;
 
     /// Stores both bounds (unchecked) and moves a value outside them onto the nearer bound.
     void setRange(UnsignedValueType minimum, UnsignedValueType maximum);
     /// Stores @p step when it is positive, else 1.
     void setSingleStep(int step);
+    /// Sets the text in front of the number and rewrites the shown text.
     void setPrefix(const QString& prefix);
+    /// Sets the text behind the number and rewrites the shown text.
     void setSuffix(const QString& suffix);
     /// Shows the value in @p base; a base outside 2 to 36 is refused (logged, the base stays).
     void setDisplayIntegerBase(int base);
@@ -189,6 +219,10 @@ public:
     QValidator::State validate(QString& input, int& pos) const override;
     /// Removes hidden group separators and a base prefix ("0b", "0o", "0x") at the start.
     void fixup(QString& input) const override;
+    /**
+     * Steps by @p steps single steps from the value clamped to the range, saturating at a bound or
+     * wrapping round it, then selects the number and emits editingFinished().
+     */
     void stepBy(int steps) override;
 
 public Q_SLOTS:
@@ -198,6 +232,7 @@ public Q_SLOTS:
     void setValueText(QString value_text);
 
 Q_SIGNALS:
+    /// The value changed to @p new_value.
     void valueChanged(UnsignedValueType new_value);
     /// The displayed text of the new value, emitted after valueChanged(UnsignedValueType).
     void valueChanged(QString new_displayed_text);
@@ -205,8 +240,11 @@ Q_SIGNALS:
     void signal_hasFocus();
 
 protected:
+    /// Emits signal_hasFocus() only.
     void focusInEvent(QFocusEvent* event) override;
+    /// Rewrites the text when the locale changes.
     void changeEvent(QEvent* event) override;
+    /// None when read-only or the range is empty; both when wrapping; else towards the bounds.
     StepEnabled stepEnabled() const override;
     /// The number alone in the display base.
     virtual QString textFromValue(UnsignedValueType value) const;

@@ -21,11 +21,14 @@ class UTIL_UI_EXPORT CtrlSpinbox : public QSpinBox
     Q_OBJECT
 
 public:
+    /// A spin box with QSpinBox's defaults.
     explicit CtrlSpinbox(QWidget* parent = nullptr);
 
+    /// Intermediate for a plain number out of range, else QSpinBox::validate().
     QValidator::State validate(QString& input, int& pos) const override;
     /// Clamps a plain number into the range and writes it in displayIntegerBase().
     void fixup(QString& input) const override;
+    /// Steps as QAbstractSpinBox does, then emits editingFinished().
     void stepBy(int steps) override;
 };
 
@@ -44,10 +47,14 @@ class UTIL_UI_EXPORT CtrlDoubleSpinbox : public QDoubleSpinBox
     Q_OBJECT
 
 public:
+    /// A spin box with QDoubleSpinBox's defaults.
     explicit CtrlDoubleSpinbox(QWidget* parent = nullptr);
 
+    /// Intermediate for a plain number out of range, else QDoubleSpinBox::validate().
     QValidator::State validate(QString& input, int& pos) const override;
+    /// Clamps a plain number into the range, then runs QDoubleSpinBox::fixup().
     void fixup(QString& input) const override;
+    /// Steps as QAbstractSpinBox does, then emits editingFinished().
     void stepBy(int steps) override;
 
 Q_SIGNALS:

@@ -12,6 +12,7 @@ class UTIL_UI_EXPORT CtrlTextBox : public QLineEdit
     Q_OBJECT
 
 public:
+    /// An empty line edit.
     explicit CtrlTextBox(QWidget* parent = nullptr);
 
 Q_SIGNALS:

@@ -4,8 +4,6 @@
 
 #include <QValidator>
 
-#include <limits>
-
 namespace util {
 
 /**
@@ -32,7 +30,9 @@ public:
     /// A validator for [@p bottom, @p top].
     LongLongValidator(qint64 bottom, qint64 top, QObject* parent);
 
+    /// The smallest acceptable number.
     qint64 bottom() const { return m_bottom; }
+    /// The largest acceptable number.
     qint64 top() const { return m_top; }
 
     /// Stores both bounds; every range change of this class goes through here.
@@ -46,8 +46,8 @@ public:
     State validate(QString& input, int& pos) const override;
 
 private:
-    qint64 m_bottom = std::numeric_limits<qint64>::min();
-    qint64 m_top = std::numeric_limits<qint64>::max();
+    qint64 m_bottom;
+    qint64 m_top;
 };
 
 /**
@@ -72,7 +72,9 @@ public:
     /// A validator for [@p bottom, @p top].
     ULongLongValidator(quint64 bottom, quint64 top, QObject* parent);
 
+    /// The smallest acceptable number.
     quint64 bottom() const { return m_bottom; }
+    /// The largest acceptable number.
     quint64 top() const { return m_top; }
 
     /// Stores both bounds; every range change of this class goes through here.
@@ -86,8 +88,8 @@ public:
     State validate(QString& input, int& pos) const override;
 
 private:
-    quint64 m_bottom = 0;
-    quint64 m_top = std::numeric_limits<quint64>::max();
+    quint64 m_bottom;
+    quint64 m_top;
 };
 
 } // namespace util

@@ -20,6 +20,7 @@ class CtrlSpinbox;
 class UTIL_UI_EXPORT SpinBoxAction : public QWidgetAction
 {
 public:
+    /// An action owned by @p parent, carrying a new spin box.
     explicit SpinBoxAction(QObject* parent);
     ~SpinBoxAction() override;
 
@@ -40,6 +41,7 @@ private:
 class UTIL_UI_EXPORT DoubleSpinBoxAction : public QWidgetAction
 {
 public:
+    /// An action owned by @p parent, carrying a new double spin box.
     explicit DoubleSpinBoxAction(QObject* parent);
     ~DoubleSpinBoxAction() override;
 
