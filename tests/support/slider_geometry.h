@@ -62,4 +62,17 @@ inline void moveTo(QWidget* widget, QPoint pos)
     send(widget, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton);
 }
 
+inline void release(QWidget* widget, QPoint pos)
+{
+    send(widget, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+}
+
+/// A left-button drag from @p from to @p to in one step.
+inline void drag(QWidget* widget, QPoint from, QPoint to)
+{
+    send(widget, QEvent::MouseButtonPress, from);
+    moveTo(widget, to);
+    release(widget, to);
+}
+
 } // namespace slider_geometry

@@ -37,10 +37,6 @@ void TestStyledWidgets::tristateClicksSkipThePartialState()
         states << box.checkState();
     }
     QCOMPARE(states, QList<Qt::CheckState>({ Qt::Unchecked, Qt::Checked, Qt::Unchecked }));
-
-    box.setTristate(false);
-    QTest::mouseClick(&box, Qt::LeftButton);
-    QCOMPARE(box.checkState(), Qt::Checked);
 }
 
 void TestStyledWidgets::labelReportsClicks()
@@ -60,34 +56,26 @@ void TestStyledWidgets::labelReportsClicks()
 void TestStyledWidgets::clearEntryEmptiesTheEditor()
 {
     util::PlainTextEdit editor;
-    editor.setPlainText(QStringLiteral("some log lines\nand more"));
+    editor.setPlainText(QStringLiteral("some log lines"));
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
-
-    QStringList entries;
-    // The menu runs modally: pick "Clear" from inside its event loop, as a user would.
+    // The menu runs modally: pick its last entry from inside its event loop, as a user would.
+    QString picked;
     QTimer picker;
     connect(&picker, &QTimer::timeout, this, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu || !menu->isVisible()) {
-            return;
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            picker.stop();
+            picked = menu->actions().last()->text();
+            QTest::mouseClick(
+                menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().last()).center());
         }
-        picker.stop();
-        for (QAction* action : menu->actions()) {
-            entries << action->text();
-        }
-        QAction* clear = menu->actions().last();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(clear).center());
     });
     picker.start(10);
     const QPoint pos = editor.viewport()->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, editor.viewport()->mapToGlobal(pos));
     QApplication::sendEvent(editor.viewport(), &event);
-
-    QVERIFY(!entries.isEmpty());
-    QCOMPARE(entries.last(), QStringLiteral("Clear"));
+    QCOMPARE(picked, QStringLiteral("Clear"));
     QVERIFY(editor.document()->isEmpty());
-    QVERIFY(!QApplication::activePopupWidget());
 }
 
 void TestStyledWidgets::actionAnnouncesEveryVisibilityCall()
@@ -114,8 +102,7 @@ void TestStyledWidgets::tooltipButtonShowsAtOnce()
     QMouseEvent move(QEvent::MouseMove, pos, button.mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(&button, &move);
     QTRY_COMPARE(QToolTip::text(), QStringLiteral("shown at once"));
-
-    // The button still follows the pointer out and back in.
+    // The button still follows the pointer.
     const QPoint outside(-20, -20);
     QMouseEvent away(
         QEvent::MouseMove, outside, button.mapToGlobal(outside), Qt::NoButton, Qt::LeftButton, {});

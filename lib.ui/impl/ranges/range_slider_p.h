@@ -5,7 +5,6 @@
 #include <QRect>
 #include <QString>
 
-class QStyleOptionSlider;
 
 namespace util {
 
