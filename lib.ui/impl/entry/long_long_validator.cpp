@@ -5,7 +5,7 @@
 namespace util {
 
 LongLongValidator::LongLongValidator(QObject* parent)
-    : QValidator(parent)
+    : LongLongValidator(std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), parent)
 { }
 
 LongLongValidator::LongLongValidator(qint64 bottom, qint64 top, QObject* parent)
@@ -53,7 +53,7 @@ QValidator::State LongLongValidator::validate(QString& input, int&) const
 }
 
 ULongLongValidator::ULongLongValidator(QObject* parent)
-    : QValidator(parent)
+    : ULongLongValidator(0, std::numeric_limits<quint64>::max(), parent)
 { }
 
 ULongLongValidator::ULongLongValidator(quint64 bottom, quint64 top, QObject* parent)
