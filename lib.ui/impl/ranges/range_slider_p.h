@@ -5,7 +5,6 @@
 #include <QRect>
 #include <QString>
 
-
 namespace util {
 
 /// State of a util::RangeSlider; a subclass may derive its own from it.
