@@ -2,22 +2,22 @@
 #include <util/ctrl_int64_spin_box.h>
 
 #include <QLineEdit>
-#include <QVBoxLayout>
 #include <QtTest>
-
-#include <limits>
 
 using util::CtrlInt64SpinBox;
 using util::CtrlUInt64SpinBox;
 
 namespace {
 
-template<class Box> using ValueOf = decltype(std::declval<Box>().value());
+const QString smin = QStringLiteral("-9223372036854775808");
+const QString smax = QStringLiteral("9223372036854775807");
+const QString umax = QStringLiteral("18446744073709551615");
+const int invalid = QValidator::Invalid, intermediate = QValidator::Intermediate, ok = QValidator::Acceptable;
 
-// Values in the tables are decimal text, so one table serves both types.
-template<class Box> ValueOf<Box> number(const QString& text)
+// Values in the tables are decimal text, so that one table serves both types.
+template<class Box> auto number(const QString& text)
 {
-    if constexpr (std::is_signed_v<ValueOf<Box>>)
+    if constexpr (std::is_signed_v<decltype(std::declval<Box>().value())>)
         return text.toLongLong();
     else
         return text.toULongLong();
@@ -32,7 +32,6 @@ template<class Box, class Check> void withBox(Check check)
     check(box);
 }
 
-// Runs @p check on a fresh, shown box of the kind a table row names.
 template<class Check> void withBox(bool isUnsigned, Check check)
 {
     if (isUnsigned)
@@ -46,7 +45,7 @@ QLineEdit* edit(QAbstractSpinBox& box)
     return box.findChild<QLineEdit*>();
 }
 
-// Selects everything, deletes it and types @p text, one key at a time.
+// Selects everything, deletes it and types @p text key by key.
 void retype(QAbstractSpinBox& box, const QString& text)
 {
     QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
@@ -54,7 +53,7 @@ void retype(QAbstractSpinBox& box, const QString& text)
     QTest::keyClicks(&box, text);
 }
 
-QValidator::State validate(QAbstractSpinBox& box, QString text)
+int validate(QAbstractSpinBox& box, QString text)
 {
     int pos = 0;
     return box.validate(text, pos);
@@ -67,51 +66,37 @@ class TestCtrlInt64SpinBox : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void newBox();
+    void newBoxAndMetaTypes();
     void textsInBases_data();
     void textsInBases();
     void groupSeparatorsWhileTyping_data();
     void groupSeparatorsWhileTyping();
-    void validation_data();
     void validation();
-    void verdictFollowsEveryChange_data();
     void verdictFollowsEveryChange();
-    void fixup_data();
-    void fixup();
-    void finishingAnEdit_data();
+    void fixupAndRefusedBase();
     void finishingAnEdit();
     void steps_data();
     void steps();
     void enabledSteps();
     void signalOrderAndSelection();
     void specialValueTextAndEmptyText();
-    void refusedBase();
-    void focusSignal();
 };
 
-void TestCtrlInt64SpinBox::newBox()
+void TestCtrlInt64SpinBox::newBoxAndMetaTypes()
 {
-    withBox<CtrlInt64SpinBox>([](auto& box) {
-        QCOMPARE(edit(box)->text(), QString());
-        QCOMPARE(box.value(), 0);
-        QCOMPARE(box.minimum(), std::numeric_limits<qint64>::min());
-    });
-    withBox<CtrlUInt64SpinBox>([](auto& box) {
-        QCOMPARE(edit(box)->text(), QString());
-        QCOMPARE(box.maximum(), std::numeric_limits<quint64>::max());
-    });
     CtrlInt64SpinBox box;
+    QCOMPARE(edit(box)->text(), QString());
+    QCOMPARE(box.value(), 0);
     QCOMPARE(CtrlInt64SpinBox::valueTypeMetaId, QMetaType::type("ValueType"));
     QCOMPARE(CtrlUInt64SpinBox::valueTypeMetaId, QMetaType::type("UnsignedValueType"));
-    const QMetaProperty value = box.metaObject()->userProperty();
-    QCOMPARE(value.name(), "value");
-    QCOMPARE(value.typeName(), "ValueType");
+    QCOMPARE(box.metaObject()->userProperty().typeName(), "ValueType");
     QVERIFY(box.setProperty("value", QVariant::fromValue(qint64(-7))));
-    QCOMPARE(box.property("value").toLongLong(), -7);
     QCOMPARE(box.property("cleanText").toString(), QStringLiteral("-7"));
+    CtrlUInt64SpinBox unsignedBox;
+    QCOMPARE(unsignedBox.property("maximum").toULongLong(), std::numeric_limits<quint64>::max());
 }
 
-// Both ends of both types in every base, shown by setValue and typed back digit by digit.
+// Both ends of both types in every base: shown by setValue, then typed back digit by digit.
 void TestCtrlInt64SpinBox::textsInBases_data()
 {
     QTest::addColumn<bool>("isUnsigned");
@@ -120,54 +105,25 @@ void TestCtrlInt64SpinBox::textsInBases_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("suffix");
-    const QString smin = QStringLiteral("-9223372036854775808"), smax = QStringLiteral("9223372036854775807");
-    const QString umax = QStringLiteral("18446744073709551615");
-    QTest::newRow("s min 2") << false << 2 << smin << "-1" + QString(63, '0') << ""
-                             << "";
-    QTest::newRow("s max 2") << false << 2 << smax << QString(63, '1') << ""
-                             << "";
-    QTest::newRow("s min 8") << false << 8 << smin << "-1000000000000000000000"
-                             << ""
-                             << "";
-    QTest::newRow("s max 8") << false << 8 << smax << "777777777777777777777"
-                             << ""
-                             << "";
-    QTest::newRow("s min 10") << false << 10 << smin << smin << ""
-                              << "";
-    QTest::newRow("s max 10") << false << 10 << smax << smax << ""
-                              << "";
-    QTest::newRow("s min 16") << false << 16 << smin << "-8000000000000000"
-                              << ""
-                              << "";
-    QTest::newRow("s max 16") << false << 16 << smax << "7fffffffffffffff"
-                              << ""
-                              << "";
-    QTest::newRow("s -255 16") << false << 16 << "-255"
-                               << "-ff"
-                               << ""
-                               << "";
-    QTest::newRow("s 255 16 affixes") << false << 16 << "255"
-                                      << "0xff h"
-                                      << "0x"
-                                      << " h";
-    QTest::newRow("s -5 36 affixes") << false << 36 << "-71"
-                                     << "R=-1z"
-                                     << "R="
-                                     << "";
-    QTest::newRow("u max 2") << true << 2 << umax << QString(64, '1') << ""
-                             << "";
-    QTest::newRow("u max 8") << true << 8 << umax << "1777777777777777777777"
-                             << ""
-                             << "";
-    QTest::newRow("u max 10") << true << 10 << umax << umax << ""
-                              << "";
-    QTest::newRow("u max 16") << true << 16 << umax << "ffffffffffffffff"
-                              << ""
-                              << "";
-    QTest::newRow("u 5 2 affixes") << true << 2 << "5"
-                                   << "b101 bits"
-                                   << "b"
-                                   << " bits";
+    auto row = [](const char* name, bool u, int base, const QString& value, const QString& shown,
+                   const char* prefix = "", const char* suffix = "") {
+        QTest::newRow(name) << u << base << value << shown << QString(prefix) << QString(suffix);
+    };
+    row("s min 2", false, 2, smin, "-1" + QString(63, '0'));
+    row("s max 2", false, 2, smax, QString(63, '1'));
+    row("s min 8", false, 8, smin, "-1000000000000000000000");
+    row("s max 8", false, 8, smax, "777777777777777777777");
+    row("s min 10", false, 10, smin, smin);
+    row("s max 10", false, 10, smax, smax);
+    row("s min 16", false, 16, smin, "-8000000000000000");
+    row("s max 16", false, 16, smax, "7fffffffffffffff");
+    row("s -255 16 affixes", false, 16, "-255", "0x-ff h", "0x", " h");
+    row("s -71 36", false, 36, "-71", "R=-1z", "R=");
+    row("u max 2", true, 2, umax, QString(64, '1'));
+    row("u max 8", true, 8, umax, "1777777777777777777777");
+    row("u max 10", true, 10, umax, umax);
+    row("u max 16", true, 16, umax, "ffffffffffffffff h", "", " h");
+    row("u 5 2 affixes", true, 2, "5", "b101 bits", "b", " bits");
 }
 
 void TestCtrlInt64SpinBox::textsInBases()
@@ -185,7 +141,6 @@ void TestCtrlInt64SpinBox::textsInBases()
         box.setSuffix(suffix);
         box.setValue(number<Box>(value));
         QCOMPARE(edit(box)->text(), shown);
-        QCOMPARE(box.displayedText(), shown);
         const QString clean = shown.mid(prefix.size(), shown.size() - prefix.size() - suffix.size());
         QCOMPARE(box.cleanText(), clean);
 
@@ -210,212 +165,144 @@ void TestCtrlInt64SpinBox::groupSeparatorsWhileTyping()
     withBox<CtrlInt64SpinBox>([&](auto& box) {
         box.setLocale(loc);
         box.setGroupSeparatorShown(true);
-        box.setValue(7);
         retype(box, QStringLiteral("1234567"));
         QCOMPARE(box.value(), 1234567);
         QCOMPARE(edit(box)->text(), loc.toString(1234567));
-        QCOMPARE(edit(box)->cursorPosition(), edit(box)->text().size());
 
         retype(box, QStringLiteral("-98765"));
-        QCOMPARE(box.value(), -98765);
         QCOMPARE(edit(box)->text(), loc.toString(-98765));
-
-        // A digit typed in front keeps the cursor in front of the digits that followed it.
+        // A digit typed in the middle keeps the cursor in front of the digits that followed it.
         edit(box)->setCursorPosition(edit(box)->text().size() - 1);
-        QTest::keyClicks(&box, "0");
-        QCOMPARE(box.value(), -987605);
-        QTest::keyClicks(&box, "1");
+        QTest::keyClicks(&box, "01");
         QCOMPARE(box.value(), -9876015);
+        QCOMPARE(edit(box)->text(), loc.toString(-9876015));
 
         box.setGroupSeparatorShown(false);
-        box.setValue(42);
         retype(box, QStringLiteral("12345"));
         QCOMPARE(edit(box)->text(), QStringLiteral("12345"));
     });
 }
 
-void TestCtrlInt64SpinBox::validation_data()
-{
-    QTest::addColumn<bool>("isUnsigned");
-    QTest::addColumn<QString>("minimum");
-    QTest::addColumn<QString>("maximum");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("state");
-    const int invalid = QValidator::Invalid, intermediate = QValidator::Intermediate,
-              ok = QValidator::Acceptable;
-    const QString smin = QStringLiteral("-9223372036854775808"), smax = QStringLiteral("9223372036854775807");
-    const QString umax = QStringLiteral("18446744073709551615");
-    for (bool u : { false, true }) {
-        const QString min = u ? QStringLiteral("0") : smin, max = u ? umax : smax;
-        const char* t = u ? "u " : "s ";
-        QTest::newRow(qPrintable(t + QStringLiteral("empty"))) << u << min << max << "" << intermediate;
-        QTest::newRow(qPrintable(t + QStringLiteral("plus"))) << u << min << max << "+" << intermediate;
-        QTest::newRow(qPrintable(t + QStringLiteral("max"))) << u << min << max << " " + max + " " << ok;
-        QTest::newRow(qPrintable(t + QStringLiteral("max+1"))) << u << min << max << max + "0" << invalid;
-        QTest::newRow(qPrintable(t + QStringLiteral("huge")))
-            << u << min << max << QString(9999, '9') << invalid;
-        QTest::newRow(qPrintable(t + QStringLiteral("letters"))) << u << min << max << "12a" << invalid;
-        QTest::newRow(qPrintable(t + QStringLiteral("below min"))) << u << "10"
-                                                                   << "100"
-                                                                   << "5" << intermediate;
-        QTest::newRow(qPrintable(t + QStringLiteral("above max"))) << u << "10"
-                                                                   << "100"
-                                                                   << "500" << invalid;
-        QTest::newRow(qPrintable(t + QStringLiteral("inside"))) << u << "10"
-                                                                << "100"
-                                                                << "50" << ok;
-    }
-    QTest::newRow("s minus") << false << smin << smax << "-" << intermediate;
-    QTest::newRow("s min") << false << smin << smax << smin << ok;
-    QTest::newRow("s min-1") << false << smin << smax << "-9223372036854775809" << invalid;
-    QTest::newRow("s above negative max") << false << "-100"
-                                          << "-10"
-                                          << "-5" << intermediate;
-    QTest::newRow("s minus, min 0") << false << "0"
-                                    << "10"
-                                    << "-" << invalid;
-    QTest::newRow("u minus") << true << "0" << umax << "-" << invalid;
-    QTest::newRow("u negative") << true << "0" << umax << "-1" << invalid;
-}
-
+// Every verdict holds with and without prefix and suffix around the number.
 void TestCtrlInt64SpinBox::validation()
 {
-    QFETCH(bool, isUnsigned);
-    QFETCH(QString, minimum);
-    QFETCH(QString, maximum);
-    QFETCH(QString, text);
-    QFETCH(int, state);
-    withBox(isUnsigned, [&](auto& box) {
-        using Box = std::decay_t<decltype(box)>;
-        box.setRange(number<Box>(minimum), number<Box>(maximum));
-        QCOMPARE(int(validate(box, text)), state);
-        box.setPrefix(QStringLiteral("P:"));
-        box.setSuffix(QStringLiteral(" S"));
-        QCOMPARE(int(validate(box, "P:" + text + " S")), state);
-    });
-}
-
-// A text seen before gets a fresh verdict after anything it depends on changed.
-void TestCtrlInt64SpinBox::verdictFollowsEveryChange_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("change");
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("after");
-    const int invalid = QValidator::Invalid, ok = QValidator::Acceptable;
-    QTest::newRow("range") << "50" << 0 << ok << invalid;
-    QTest::newRow("base") << "1f" << 1 << ok << invalid;
-    QTest::newRow("prefix") << "#5" << 2 << invalid << ok;
-    QTest::newRow("suffix") << "5 mm" << 3 << invalid << ok;
-    QTest::newRow("special value text") << "auto" << 4 << invalid << ok;
-    QTest::newRow("locale") << "1.234" << 5 << invalid << ok;
-}
-
-void TestCtrlInt64SpinBox::verdictFollowsEveryChange()
-{
-    QFETCH(QString, text);
-    QFETCH(int, change);
-    QFETCH(int, before);
-    QFETCH(int, after);
-    withBox<CtrlUInt64SpinBox>([&](auto& box) {
-        box.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        box.setDisplayIntegerBase(change == 1 ? 16 : 10);
-        box.setValue(5); // the prefix and suffix rows change the shown text into the one tested
-        QCOMPARE(int(validate(box, text)), before);
-        QCOMPARE(int(validate(box, text)), before);
-        switch (change) {
-        case 0: box.setRange(0, 10); break;
-        case 1: box.setDisplayIntegerBase(10); break;
-        case 2: box.setPrefix(QStringLiteral("#")); break;
-        case 3: box.setSuffix(QStringLiteral(" mm")); break;
-        case 4: box.setSpecialValueText(QStringLiteral("auto")); break;
-        case 5: box.setLocale(QLocale(QLocale::German)); break;
-        }
-        QCOMPARE(int(validate(box, text)), after);
-    });
-}
-
-void TestCtrlInt64SpinBox::fixup_data()
-{
-    QTest::addColumn<int>("base");
-    QTest::addColumn<bool>("separators");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("fixed");
-    QTest::newRow("hex prefix") << 16 << false << "0x1f"
-                                << "1f";
-    QTest::newRow("hex upper prefix") << 16 << false << "0X1F"
-                                      << "1F";
-    QTest::newRow("binary prefix") << 2 << false << "0b101"
-                                   << "101";
-    QTest::newRow("octal prefix") << 8 << false << "0o17"
-                                  << "17";
-    QTest::newRow("decimal keeps 0x") << 10 << false << "0x10"
-                                      << "0x10";
-    QTest::newRow("hidden separators") << 10 << false << "1,234,567"
-                                       << "1234567";
-    QTest::newRow("shown separators") << 10 << true << "1,234,567"
-                                      << "1,234,567";
-}
-
-void TestCtrlInt64SpinBox::fixup()
-{
-    QFETCH(int, base);
-    QFETCH(bool, separators);
-    QFETCH(QString, text);
-    QFETCH(QString, fixed);
-    CtrlInt64SpinBox box;
-    box.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    box.setDisplayIntegerBase(base);
-    box.setGroupSeparatorShown(separators);
-    box.fixup(text);
-    QCOMPARE(text, fixed);
-
-    // Text the host hands over is fixed up before it is given up.
-    box.setValueText(QStringLiteral("0x1f"));
-    QCOMPARE(box.value(), base == 16 ? 31 : 0);
-}
-
-void TestCtrlInt64SpinBox::finishingAnEdit_data()
-{
-    QTest::addColumn<bool>("isUnsigned");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("corrected");
-    QTest::addColumn<QString>("hostOutOfRange");
+    struct Case
+    {
+        bool isUnsigned;
+        QString minimum, maximum, text;
+        int state;
+    };
+    QVector<Case> cases {
+        { false, smin, smax, smin, ok },
+        { false, smin, smax, "-9223372036854775809", invalid },
+        { false, smin, smax, "-", intermediate },
+        { false, "0", "10", "-", invalid },
+        { false, "-100", "-10", "-5", intermediate },
+        { true, "0", umax, "-", invalid },
+    };
     for (bool u : { false, true }) {
-        QTest::newRow(u ? "u previous" : "s previous")
-            << u << int(QAbstractSpinBox::CorrectToPreviousValue) << "50"
-            << "50";
-        QTest::newRow(u ? "u nearest" : "s nearest")
-            << u << int(QAbstractSpinBox::CorrectToNearestValue) << "10"
-            << "100";
+        const QString min = u ? "0" : smin, max = u ? umax : smax;
+        cases += { { u, min, max, "", intermediate }, { u, min, max, "+", intermediate },
+            { u, min, max, " " + max + " ", ok }, { u, min, max, max.chopped(1) + "8", invalid },
+            { u, min, max, QString(9999, '9'), invalid }, { u, min, max, "12a", invalid },
+            { u, "10", "100", "5", intermediate }, { u, "10", "100", "500", invalid } };
+    }
+    for (const Case& c : cases) {
+        withBox(c.isUnsigned, [&](auto& box) {
+            using Box = std::decay_t<decltype(box)>;
+            box.setRange(number<Box>(c.minimum), number<Box>(c.maximum));
+            QVERIFY2(validate(box, c.text) == c.state, qPrintable(c.text));
+            box.setPrefix(QStringLiteral("P:"));
+            box.setSuffix(QStringLiteral(" S"));
+            QVERIFY2(validate(box, "P:" + c.text + " S") == c.state, qPrintable(c.text));
+        });
     }
 }
 
+// A text seen before gets a fresh verdict after anything it depends on changed. The box shows 5
+// so that a new prefix or suffix turns the shown text into the one under test.
+void TestCtrlInt64SpinBox::verdictFollowsEveryChange()
+{
+    withBox<CtrlUInt64SpinBox>([](auto& box) {
+        box.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        box.setValue(5);
+        auto check = [&](const QString& text, int before, int after, auto change) {
+            QCOMPARE(validate(box, text), before);
+            change();
+            QCOMPARE(validate(box, text), after);
+        };
+        check("50", ok, invalid, [&] { box.setRange(0, 10); });
+        box.setRange(0, 100);
+        check("1f", invalid, ok, [&] { box.setDisplayIntegerBase(16); });
+        box.setDisplayIntegerBase(10);
+        check("#5", invalid, ok, [&] { box.setPrefix(QStringLiteral("#")); });
+        check("#5 mm", invalid, ok, [&] { box.setSuffix(QStringLiteral(" mm")); });
+        check("auto", invalid, ok, [&] { box.setSpecialValueText(QStringLiteral("auto")); });
+        check("#1.0 mm", invalid, ok, [&] { box.setLocale(QLocale(QLocale::German)); });
+        // Out of range for good, the text stands for the current value or for the nearest bound.
+        box.setValueText(QStringLiteral("#500 mm"));
+        QCOMPARE(box.value(), 5u);
+        box.setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+        box.setValueText(QStringLiteral("#500 mm"));
+        QCOMPARE(box.value(), 100u);
+    });
+}
+
+void TestCtrlInt64SpinBox::fixupAndRefusedBase()
+{
+    CtrlInt64SpinBox box;
+    box.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto fixedUp = [&](int base, QString text) {
+        box.setDisplayIntegerBase(base);
+        box.fixup(text);
+        return text;
+    };
+    QCOMPARE(fixedUp(16, "0X1f"), QStringLiteral("1f"));
+    QCOMPARE(fixedUp(2, "0b101"), QStringLiteral("101"));
+    QCOMPARE(fixedUp(8, "0o17"), QStringLiteral("17"));
+    QCOMPARE(fixedUp(10, "0x10"), QStringLiteral("0x10"));
+    QCOMPARE(fixedUp(10, "1,234,567"), QStringLiteral("1234567"));
+    box.setGroupSeparatorShown(true);
+    QCOMPARE(fixedUp(10, "1,234,567"), QStringLiteral("1,234,567"));
+    box.setValueText(QStringLiteral("0b11")); // refused in base 10, fixed up and accepted in base 2
+    QCOMPARE(box.value(), 0);
+    box.setDisplayIntegerBase(2);
+    box.setValueText(QStringLiteral("0b11"));
+    QCOMPARE(box.value(), 3);
+
+    for (int base : { -1, 0, 1, 37 }) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refuses display base"));
+        box.setDisplayIntegerBase(base);
+    }
+    QCOMPARE(box.displayIntegerBase(), 2);
+    QCOMPARE(box.text(), QStringLiteral("11"));
+}
+
+// A number below the range waits until editing finishes; one above it is refused as typed and,
+// handed over by the host, stands for the current value or the nearest bound.
 void TestCtrlInt64SpinBox::finishingAnEdit()
 {
-    QFETCH(bool, isUnsigned);
-    QFETCH(int, mode);
-    QFETCH(QString, corrected);
-    QFETCH(QString, hostOutOfRange);
-    withBox(isUnsigned, [&](auto& box) {
-        using Box = std::decay_t<decltype(box)>;
-        box.setCorrectionMode(QAbstractSpinBox::CorrectionMode(mode));
-        box.setRange(10, 100);
-        box.setValue(50);
-        retype(box, QStringLiteral("5"));
-        QCOMPARE(edit(box)->text(), QStringLiteral("5")); // below the range: waits
-        QCOMPARE(box.value(), number<Box>(QStringLiteral("50")));
-        QTest::keyClick(&box, Qt::Key_Enter);
-        QCOMPARE(box.value(), number<Box>(corrected));
-        QCOMPARE(edit(box)->text(), corrected);
+    for (bool u : { false, true }) {
+        for (auto mode :
+            { QAbstractSpinBox::CorrectToPreviousValue, QAbstractSpinBox::CorrectToNearestValue }) {
+            const bool nearest = mode == QAbstractSpinBox::CorrectToNearestValue;
+            withBox(u, [&](auto& box) {
+                box.setCorrectionMode(mode);
+                box.setRange(10, 100);
+                box.setValue(50);
+                retype(box, QStringLiteral("5"));
+                QCOMPARE(edit(box)->text(), QStringLiteral("5"));
+                QTest::keyClick(&box, Qt::Key_Enter);
+                QCOMPARE(edit(box)->text(), nearest ? QStringLiteral("10") : QStringLiteral("50"));
+                QCOMPARE(box.cleanText(), edit(box)->text());
 
-        retype(box, QStringLiteral("500"));
-        QCOMPARE(edit(box)->text(), QStringLiteral("50")); // the last digit was refused
-        box.setValue(50);
-        box.setValueText(QStringLiteral("500"));
-        QCOMPARE(box.value(), number<Box>(hostOutOfRange));
-        QCOMPARE(edit(box)->text(), hostOutOfRange);
-    });
+                retype(box, QStringLiteral("500"));
+                QCOMPARE(edit(box)->text(), QStringLiteral("50"));
+                box.setValueText(QStringLiteral("500"));
+                QCOMPARE(box.cleanText(), nearest ? QStringLiteral("100") : QStringLiteral("50"));
+            });
+        }
+    }
 }
 
 void TestCtrlInt64SpinBox::steps_data()
@@ -428,53 +315,29 @@ void TestCtrlInt64SpinBox::steps_data()
     QTest::addColumn<int>("steps");
     QTest::addColumn<bool>("wrapping");
     QTest::addColumn<QString>("result");
-    const QString smin = QStringLiteral("-9223372036854775808"), smax = QStringLiteral("9223372036854775807");
-    const QString umax = QStringLiteral("18446744073709551615");
+    auto row = [](const char* name, bool u, const QString& min, const QString& max, const QString& value,
+                   int single, int steps, bool wrapping, const QString& result) {
+        QTest::newRow(name) << u << min << max << value << single << steps << wrapping << result;
+    };
     const int big = std::numeric_limits<int>::max();
-    QTest::newRow("s down") << false << "-100"
-                            << "100"
-                            << "100" << 1 << -1 << false << "99";
-    QTest::newRow("s saturate") << false << "-100"
-                                << "100"
-                                << "100" << 1 << 1 << false << "100";
-    QTest::newRow("s wrap up") << false << "-100"
-                               << "100"
-                               << "100" << 1 << 1 << true << "-100";
-    QTest::newRow("s wrap past span") << false << "0"
-                                      << "10"
-                                      << "0" << 100 << 1 << true << "1";
-    QTest::newRow("s wrap down past span") << false << "0"
-                                           << "10"
-                                           << "0" << 100 << -1 << true << "10";
-    QTest::newRow("s from above range") << false << "0"
-                                        << "10"
-                                        << "50" << 1 << -1 << false << "9";
-    QTest::newRow("s from below range") << false << "0"
-                                        << "10"
-                                        << "-50" << 1 << 1 << false << "1";
-    QTest::newRow("s max wraps to min") << false << smin << smax << smax << 1 << 1 << true << smin;
-    QTest::newRow("s min wraps to max") << false << smin << smax << smin << 1 << -1 << true << smax;
-    QTest::newRow("s max saturates") << false << smin << smax << smax << big << big << false << smax;
-    QTest::newRow("s min saturates") << false << smin << smax << smin << big << -big << false << smin;
-    QTest::newRow("s huge wrap") << false << smin << smax << "0" << big << -big << true
-                                 << "-4611686014132420609";
-    QTest::newRow("s near max") << false << smin << smax << "9223372036854775800" << 7 << 1 << false << smax;
-    QTest::newRow("s empty range") << false << "10"
-                                   << "0"
-                                   << "5" << 1 << 1 << true << "5";
-    QTest::newRow("u wrap 9+3") << true << "0"
-                                << "10"
-                                << "9" << 3 << 1 << true << "1";
-    QTest::newRow("u wrap 1-3") << true << "0"
-                                << "10"
-                                << "1" << 3 << -1 << true << "9";
-    QTest::newRow("u max wraps to 0") << true << "0" << umax << umax << 1 << 1 << true << "0";
-    QTest::newRow("u 0 wraps to max") << true << "0" << umax << "0" << 1 << -1 << true << umax;
-    QTest::newRow("u 0 saturates") << true << "0" << umax << "0" << big << -big << false << "0";
-    QTest::newRow("u max saturates") << true << "0" << umax << umax << big << big << false << umax;
-    QTest::newRow("u wrap past span") << true << "5"
-                                      << "7"
-                                      << "5" << 10 << -1 << true << "7";
+    row("s down", false, "-100", "100", "100", 1, -1, false, "99");
+    row("s saturate", false, "-100", "100", "100", 1, 1, false, "100");
+    row("s wrap up", false, "-100", "100", "100", 1, 1, true, "-100");
+    row("s wrap past span", false, "0", "10", "0", 100, 1, true, "1");
+    row("s wrap down past span", false, "0", "10", "0", 100, -1, true, "10");
+    row("s from above range", false, "0", "10", "50", 1, -1, false, "9");
+    row("s from below range", false, "0", "10", "-50", 1, 1, false, "1");
+    row("s max wraps to min", false, smin, smax, smax, 1, 1, true, smin);
+    row("s min wraps to max", false, smin, smax, smin, 1, -1, true, smax);
+    row("s max saturates", false, smin, smax, smax, big, big, false, smax);
+    row("s min saturates", false, smin, smax, smin, big, -big, false, smin);
+    row("s empty range", false, "10", "0", "5", 1, 1, true, "5");
+    row("u wrap 9+3", true, "0", "10", "9", 3, 1, true, "1");
+    row("u wrap 1-3", true, "0", "10", "1", 3, -1, true, "9");
+    row("u max wraps to 0", true, "0", umax, umax, 1, 1, true, "0");
+    row("u 0 wraps to max", true, "0", umax, "0", 1, -1, true, umax);
+    row("u 0 saturates", true, "0", umax, "0", big, -big, false, "0");
+    row("u wrap past span", true, "5", "7", "5", 10, -1, true, "7");
 }
 
 void TestCtrlInt64SpinBox::steps()
@@ -500,7 +363,7 @@ void TestCtrlInt64SpinBox::steps()
     });
 }
 
-// An arrow key steps only while its direction is enabled; every step ends a completed edit.
+// An arrow key steps only while its direction is enabled; every step completes an edit.
 void TestCtrlInt64SpinBox::enabledSteps()
 {
     auto stepsOnKey = [](QAbstractSpinBox& box, Qt::Key key) {
@@ -512,7 +375,6 @@ void TestCtrlInt64SpinBox::enabledSteps()
         box.setRange(-5, 5);
         box.setValue(5);
         QCOMPARE(stepsOnKey(box, Qt::Key_Up), 1); // stays enabled on the bound
-        QCOMPARE(box.value(), 5);
         box.setValue(9); // above the range
         QCOMPARE(stepsOnKey(box, Qt::Key_Up), 0);
         QCOMPARE(stepsOnKey(box, Qt::Key_Down), 1);
@@ -545,20 +407,19 @@ void TestCtrlInt64SpinBox::signalOrderAndSelection()
         box.setValue(9);
         QStringList events;
         QObject::connect(&box, qOverload<qint64>(&CtrlInt64SpinBox::valueChanged),
-            [&](qint64 v) { events << QStringLiteral("value %1").arg(v); });
+            [&](qint64 v) { events << QString::number(v); });
         QObject::connect(&box, qOverload<QString>(&CtrlInt64SpinBox::valueChanged),
-            [&](const QString& text) { events << "text " + text; });
+            [&](const QString& text) { events << text; });
         QObject::connect(
             &box, &QAbstractSpinBox::editingFinished, [&] { events << QStringLiteral("finished"); });
         QTest::keyClick(&box, Qt::Key_Up);
-        QCOMPARE(events, QStringList({ "value 10", "text $ 10 k", "finished" }));
+        QCOMPARE(events, QStringList({ "10", "$ 10 k", "finished" }));
         QCOMPARE(edit(box)->selectedText(), QStringLiteral("10"));
 
         events.clear();
         box.setValue(10);
-        QCOMPARE(events, QStringList());
         retype(box, QStringLiteral("12"));
-        QCOMPARE(events, QStringList({ "value 1", "text $ 1 k", "value 12", "text $ 12 k" }));
+        QCOMPARE(events, QStringList({ "1", "$ 1 k", "12", "$ 12 k" }));
     });
 }
 
@@ -580,7 +441,6 @@ void TestCtrlInt64SpinBox::specialValueTextAndEmptyText()
         QCOMPARE(box.value(), 3);
         box.setValueText(QStringLiteral("<off>"));
         QCOMPARE(box.value(), -1);
-        QCOMPARE(edit(box)->text(), QStringLiteral("off"));
     });
     withBox<CtrlUInt64SpinBox>([](auto& box) {
         box.setRange(1, 10);
@@ -591,46 +451,6 @@ void TestCtrlInt64SpinBox::specialValueTextAndEmptyText()
         box.setValueText(QStringLiteral("off"));
         QCOMPARE(box.value(), 1u);
     });
-}
-
-void TestCtrlInt64SpinBox::refusedBase()
-{
-    withBox<CtrlUInt64SpinBox>([](auto& box) {
-        box.setDisplayIntegerBase(16);
-        box.setValue(255);
-        for (int base : { -1, 0, 1, 37, 1000 }) {
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refuses display base"));
-            box.setDisplayIntegerBase(base);
-        }
-        QCOMPARE(box.displayIntegerBase(), 16);
-        QCOMPARE(edit(box)->text(), QStringLiteral("ff"));
-        box.stepBy(1);
-        QCOMPARE(edit(box)->text(), QStringLiteral("100"));
-    });
-}
-
-void TestCtrlInt64SpinBox::focusSignal()
-{
-    QWidget window;
-    auto* first = new QLineEdit(&window);
-    auto* signedBox = new CtrlInt64SpinBox(&window);
-    auto* unsignedBox = new CtrlUInt64SpinBox(&window);
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(first);
-    layout->addWidget(signedBox);
-    layout->addWidget(unsignedBox);
-    QSignalSpy signedFocus(signedBox, &CtrlInt64SpinBox::signal_hasFocus);
-    QSignalSpy unsignedFocus(unsignedBox, &CtrlUInt64SpinBox::signal_hasFocus);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    first->setFocus();
-    QTRY_VERIFY(first->hasFocus());
-    QTest::keyClick(first, Qt::Key_Tab);
-    QTRY_COMPARE(signedFocus.count(), 1);
-    QTest::keyClick(signedBox, Qt::Key_Tab);
-    QTRY_COMPARE(unsignedFocus.count(), 1);
-    QCOMPARE(signedFocus.count(), 1);
 }
 
 QTEST_MAIN(TestCtrlInt64SpinBox)

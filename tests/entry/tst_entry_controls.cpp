@@ -1,5 +1,6 @@
 // The standard entry controls and the spin-box menu actions.
 #include <util/ctrl_combo_box.h>
+#include <util/ctrl_int64_spin_box.h>
 #include <util/ctrl_spinbox.h>
 #include <util/ctrl_text_box.h>
 #include <util/spin_box_action.h>
@@ -146,36 +147,34 @@ void TestEntryControls::everyStepFinishesAnEdit()
     check(doubleSpin);
 }
 
+// Tabbing through the controls announces each focus-in once, with signal_hasFocus().
 void TestEntryControls::focusSignals()
 {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    auto* start = new QLineEdit(&window);
-    auto* combo = new CtrlComboBox(&window);
-    auto* doubleSpin = new CtrlDoubleSpinbox(&window);
-    auto* text = new util::CtrlTextBox(&window);
-    for (QWidget* w : { static_cast<QWidget*>(start), static_cast<QWidget*>(combo),
-             static_cast<QWidget*>(doubleSpin), static_cast<QWidget*>(text) })
-        layout->addWidget(w);
-    QSignalSpy comboFocus(combo, &CtrlComboBox::signal_hasFocus);
-    QSignalSpy doubleFocus(doubleSpin, &CtrlDoubleSpinbox::signal_hasFocus);
-    QSignalSpy textFocus(text, &util::CtrlTextBox::signal_hasFocus);
+    layout->addWidget(new QLineEdit(&window));
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    auto add = [&](auto* control) {
+        layout->addWidget(control);
+        spies.push_back(std::make_unique<QSignalSpy>(
+            control, &std::remove_pointer_t<decltype(control)>::signal_hasFocus));
+    };
+    add(new CtrlComboBox(&window));
+    add(new CtrlDoubleSpinbox(&window));
+    add(new util::CtrlTextBox(&window));
+    add(new util::CtrlInt64SpinBox(&window));
+    add(new util::CtrlUInt64SpinBox(&window));
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    start->setFocus();
-    QTRY_VERIFY(start->hasFocus());
-
-    QTest::keyClick(start, Qt::Key_Tab);
-    QTRY_COMPARE(comboFocus.count(), 1);
-    QTest::keyClick(combo, Qt::Key_Tab);
-    QTRY_COMPARE(doubleFocus.count(), 1);
-    QTest::keyClick(doubleSpin, Qt::Key_Tab);
-    QTRY_COMPARE(textFocus.count(), 1);
-    QTest::keyClick(text, Qt::Key_Backtab);
-    QTRY_COMPARE(doubleFocus.count(), 2);
-    QCOMPARE(comboFocus.count(), 1);
-    QCOMPARE(textFocus.count(), 1);
+    layout->itemAt(0)->widget()->setFocus();
+    for (const auto& spy : spies) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(spy->count(), 1);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTRY_COMPARE(spies[3]->count(), 2);
+    QCOMPARE(spies[4]->count(), 1);
 }
 
 void TestEntryControls::spinBoxActionsInMenu()

@@ -7,7 +7,7 @@ namespace util {
 
 CtrlComboBox::CtrlComboBox(QWidget* parent)
     : QComboBox(parent)
-    , m_errorText(QStringLiteral("--Invalid Values--"))
+    , m_errorText(tr("--Invalid Values--"))
 { }
 
 void CtrlComboBox::setErrorText(const QString& text)
