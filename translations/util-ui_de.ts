@@ -1,4 +1,64 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>SliderPopup</name>
+    <message>
+        <source>SliderPopup</source>
+        <translation>Schieberegler</translation>
+    </message>
+    <message>
+        <source>abs max</source>
+        <translation>abs. Max</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>abs min</source>
+        <translation>abs. Min</translation>
+    </message>
+</context>
+<context>
+    <name>Wizard</name>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistent</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>util::CtrlComboBox</name>
+    <message>
+        <source>--Invalid Values--</source>
+        <translation>--Ungültige Werte--</translation>
+    </message>
+</context>
+<context>
+    <name>util::PlainTextEdit</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
 </TS>
