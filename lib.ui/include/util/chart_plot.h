@@ -29,11 +29,13 @@ struct ChartPlot
     Vorn3dParametricCurveArray* curves = nullptr;
     /// Series name: the legend label and the name of the table's y column.
     QString name;
+    /// Marker colour (alpha is ignored).
     QColor color = Qt::white;
     /// A ChartPlotKind; any other value gives a series without points.
     int kind = Profile;
     /// Plot corner 0..3: 0 bottom/left axes, 1 bottom/right, 2 top/right, 3 top/left. Others are refused.
     int corner = 0;
+    /// Whether the series is drawn.
     bool visible = true;
     /// Fixed x extent of a Profile series; used instead of its data bounds only when yRange is set too.
     Range xRange;

@@ -34,6 +34,7 @@ class UTIL_UI_EXPORT ChartWidget : public QWidget
     Q_OBJECT
 
 public:
+    /// Builds the scene: black background, white texts, left and bottom axes, legend, equal scale.
     explicit ChartWidget(QWidget* parent = nullptr);
     ~ChartWidget() override;
 
@@ -60,20 +61,33 @@ public:
     /// The list given to the last setData(); edit it and call update() to restyle.
     std::vector<ChartPlot>& cachedPlot();
 
+    /// Sets the chart title ("Chart" by default). Titles and colours alone do not ask for a render.
     void setTitle(const QString& title);
+    /// The chart title.
     QString title() const;
+    /// Sets the bottom axis title ("Bottom" by default).
     void setBottomTitle(const QString& title);
+    /// The bottom axis title.
     QString bottomTitle() const;
+    /// Sets the left axis title ("Left" by default).
     void setLeftTitle(const QString& title);
+    /// The left axis title.
     QString leftTitle() const;
+    /// Sets the right axis title ("Right" by default).
     void setRightTitle(const QString& title);
+    /// The right axis title.
     QString rightTitle() const;
-    /// Axis title colours (alpha is ignored; white by default).
+    /// Sets the bottom axis title colour (white by default; alpha is ignored).
     void setBottomColorTitle(const QColor& color);
+    /// The bottom axis title colour, opaque.
     QColor bottomColorTitle() const;
+    /// Sets the left axis title colour (white by default; alpha is ignored).
     void setLeftColorTitle(const QColor& color);
+    /// The left axis title colour, opaque.
     QColor leftColorTitle() const;
+    /// Sets the right axis title colour (white by default; alpha is ignored).
     void setRightColorTitle(const QColor& color);
+    /// The right axis title colour, opaque.
     QColor rightColorTitle() const;
 
     /**
@@ -82,6 +96,7 @@ public:
      * A value outside util::Axis is ignored (and reads false).
      */
     void setAxisVisibility(Axis axis, bool visible);
+    /// Whether @p axis is currently shown. @see setAxisVisibility
     bool axisVisibility(Axis axis) const;
 
     /// Converts a data-space length (not a position) to pixels by the bottom and left axes; invalid in gives
