@@ -110,6 +110,17 @@ public:
     /// Maps (point index in its series, y) to the y a tooltip's %b code shows; an empty function clears it.
     void yCustomTooltip(std::function<double(int, double)> function);
 
+    // Export
+    /**
+     * Saves what the chart shows, in the format the file name's suffix names:
+     * "png" a bitmap of the chart at its current size; "svg", "pdf", "ps" or
+     * "eps" vector output in which texts stay texts. The chart must have been
+     * shown (it needs its OpenGL context). Renders first if a change is pending.
+     * @return false, with nothing written, for another suffix, a chart not yet
+     * shown, or a file that cannot be written.
+     */
+    bool saveChart(const QString& fileName);
+
 private:
     friend class ChartWidgetPrivate;
     std::unique_ptr<ChartWidgetPrivate> const d;
