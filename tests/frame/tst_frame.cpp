@@ -4,14 +4,19 @@
 
 #include <util/vtk_diagnostics.h>
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QMetaType>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include <vtkChartXY.h>
 #include <vtkNew.h>
 #include <vtkPlotPoints.h>
 #include <vtkSmartPointer.h>
+
+#include <cstdio>
+#include <unistd.h>
 
 using Severity = util::ApplicationLogger::Severity;
 
@@ -27,6 +32,7 @@ private Q_SLOTS:
     void severities();
     void nullTextIsEmptyMessage();
     void realVtkWarningReachesLogOnlyWhenForwarded();
+    void nothingReachesStderr();
     void forwardingAppliesToLaterRedirectors();
     void valueTypeNames();
 };
@@ -117,6 +123,28 @@ void TestFrame::realVtkWarningReachesLogOnlyWhenForwarded()
     QCOMPARE(capture.entries().at(0).severity, Severity::Warning);
     QVERIFY(capture.entries().at(0).message.contains(QLatin1String("Invalid corner specified")));
     QCOMPARE(capture.entries().at(0).source, QStringLiteral("Frame Test"));
+}
+
+void TestFrame::nothingReachesStderr()
+{
+    OutputRedirector::install();
+    vtkNew<vtkChartXY> chart;
+    auto* plot = chart->AddPlot(vtkChart::POINTS);
+
+    QTemporaryFile capture;
+    QVERIFY(capture.open());
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    QVERIFY(dup2(capture.handle(), STDERR_FILENO) >= 0);
+    chart->SetPlotCorner(plot, 7);
+    vtkGenericWarningMacro("generic");
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+
+    QFile written(capture.fileName());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray());
 }
 
 void TestFrame::forwardingAppliesToLaterRedirectors()

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include <vtkLogger.h>
 #include <vtkNew.h>
 #include <vtkObjectFactory.h>
 
@@ -55,6 +56,9 @@ void OutputRedirector::install()
     vtkNew<OutputRedirector> redirector;
     redirector->setEnabled(forwardingRequested);
     vtkOutputWindow::SetInstance(redirector);
+    // VTK's logger echoes every error and warning to stderr before the output
+    // window sees it; the output window alone decides where messages go.
+    vtkLogger::SetStderrVerbosity(vtkLogger::VERBOSITY_OFF);
 }
 
 namespace util {

@@ -30,7 +30,8 @@ public:
     /**
      * Creates a redirector, opens its gate as util::vtkDiagnosticsForwarded()
      * says (closed unless a host asked for forwarding), and makes it VTK's
-     * output window. VTK keeps the only reference.
+     * output window. VTK keeps the only reference. Also silences the copy of
+     * each message that VTK's logger writes to stderr.
      */
     static void install();
 

@@ -7,9 +7,9 @@ namespace util {
 /**
  * @brief Routes VTK's diagnostics (errors, warnings, text) to the application log.
  *
- * Every chart widget installs its own VTK output window when it is built.
- * By default that window swallows all VTK output: nothing reaches a console
- * or the log. With forwarding on, each VTK error, warning, generic warning
+ * Every chart widget installs its own VTK output window when it is built
+ * (and turns off the copy that VTK's logger writes to stderr). By default
+ * that window swallows all VTK output: nothing reaches a console or the log. With forwarding on, each VTK error, warning, generic warning
  * and text message is passed to util::ApplicationLogger (sendError,
  * sendWarning, sendInfo) with the application display name as source.
  *
