@@ -1,14 +1,32 @@
-// A host program linking the installed library.
-#include <util/range.h>
-#include <util/vtk_diagnostics.h>
+// A host program built against the installed package: a chart and a spin box.
+#include <util/chart_widget.h>
+#include <util/ctrl_int64_spin_box.h>
+#include <vorn/Vorn3dParametricCurveArray.h>
 
 #include <QApplication>
+#include <QVBoxLayout>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    util::setVtkDiagnosticsForwarded(true);
-    util::Range range;
-    range.accumulate(1.0);
-    return util::vtkDiagnosticsForwarded() && !range.isEmpty() ? 0 : 1;
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* chart = new util::ChartWidget(&window);
+    auto* register_ = new util::CtrlInt64SpinBox(&window);
+    layout->addWidget(chart);
+    layout->addWidget(register_);
+    window.resize(400, 300);
+    window.show();
+
+    Vorn3dParametricCurveArray curves;
+    curves.SetValidPoints({ { 0.f, 1.f }, { 1.f, 2.f }, { 2.f, 1.5f } });
+    util::ChartPlot series;
+    series.curves = &curves;
+    series.name = QStringLiteral("Profile");
+    chart->setData({ series });
+    chart->render();
+    register_->setRange(-10, 10);
+    register_->setValue(7);
+    QApplication::processEvents();
+    return chart->cachedPlot().size() == 1 && register_->value() == 7 ? 0 : 1;
 }
