@@ -16,7 +16,6 @@ GalleryWindow::GalleryWindow(SensorSource& source, QWidget* parent)
     auto* layout = new QHBoxLayout(central);
     m_list = new QListWidget(central);
     m_list->setObjectName(QStringLiteral("pageList"));
-    m_list->setMaximumWidth(180);
     layout->addWidget(m_list);
 
     auto* right = new QVBoxLayout;
@@ -33,6 +32,7 @@ GalleryWindow::GalleryWindow(SensorSource& source, QWidget* parent)
         m_list->addItem(page.title);
         m_stack->addWidget(page.create(source));
     }
+    m_list->setFixedWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 16);
     connect(m_list, &QListWidget::currentRowChanged, this, &GalleryWindow::showPage);
     m_list->setCurrentRow(0);
     resize(1100, 760);
