@@ -56,9 +56,13 @@ void TestHelpers::texts_data()
     QTest::newRow("camel, upper start") << "MaxValue" << true << "Max Value";
     QTest::newRow("camel, acronym and digit") << "ROI2Width" << true << "ROI2 Width";
     QTest::newRow("camel, empty") << "" << true << "";
+    QTest::newRow("camel, lone surrogate") << QStringLiteral("exposureTime") + QChar(0xDC00) << true
+                                           << QStringLiteral("exposureTime") + QChar(0xDC00);
     QTest::newRow("prepare, caption") << "Exposure Time (us)" << false << "exposuretimeus";
     QTest::newRow("prepare, Latin-1") << QString::fromUtf8("Größe 2 µm") << false << "gre2m";
     QTest::newRow("prepare, beyond Latin-1") << QString::fromUtf8("Ω1 温度 \U0001D400") << false << "1";
+    QTest::newRow("prepare, lone surrogate")
+        << QStringLiteral("\u0130ST") + QChar(0xD801) + QStringLiteral("bC") << false << "istbc";
 }
 
 void TestHelpers::texts()

@@ -18,12 +18,16 @@ QString DialogHelper::fromCamelCase(const QString& text)
 
 QString DialogHelper::prepareStr(const QString& text)
 {
-    const QString lower = text.toLower();
     QString result;
-    result.reserve(lower.size());
-    for (const QChar c : lower) {
-        if (c.unicode() < 0x80 && c.isLetterOrNumber())
-            result.append(c);
+    result.reserve(text.size());
+    // One unit at a time: lower-casing the whole text would pair a lone high surrogate with the
+    // character behind it and garble the rest. Surrogates never give ASCII; the full mappings do
+    // (the dotted capital I gives "i" and a combining dot).
+    for (const QChar c : text) {
+        for (const QChar lower : QString(c).toLower()) {
+            if (lower.unicode() < 0x80 && lower.isLetterOrNumber())
+                result.append(lower);
+        }
     }
     return result;
 }

@@ -16,13 +16,15 @@ public:
     /**
      * Splits a camel-case identifier into words, keeping the case:
      * "exposureTime" gives "exposure Time", "MaxValue" "Max Value" and
-     * "ROI2Width" "ROI2 Width".
+     * "ROI2Width" "ROI2 Width". A text that is not well-formed UTF-16 (one with a lone
+     * surrogate) comes back unchanged.
      */
     static QString fromCamelCase(const QString& text);
     /**
      * Lower-cases @p text and keeps only the ASCII letters and digits, for
      * comparing labels and names loosely: "Exposure Time (us)" gives
-     * "exposuretimeus". Every other character, accented letters included, is dropped.
+     * "exposuretimeus". Every other character, accented letters included, is dropped; so is a
+     * lone surrogate, without disturbing its neighbours.
      */
     static QString prepareStr(const QString& text);
     /**
