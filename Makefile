@@ -31,7 +31,7 @@ test: build
 ASAN_BUILD = $(BUILD)-asan
 $(ASAN_BUILD)/CMakeCache.txt:
 	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DUTIL_UI_SANITIZE=ON -DUTIL_UI_FUZZ=ON -DUTIL_UI_BUILD_GALLERY=OFF
+	  -DUTIL_UI_SANITIZE=ON -DUTIL_UI_FUZZ=ON -DUTIL_UI_BUILD_GALLERY=OFF -DUTIL_UI_BUILD_BENCH=OFF
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)

@@ -1,4 +1,5 @@
 // A program whose window comes from a Designer form using the library's widgets.
+#include "gl_driver.h"
 #include "ui_designer_form.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     form.signedBox->setValue(-42);
     form.unsignedBox->setValue(42);
     QApplication::processEvents();
+    keepGlDriverLoaded();
     const bool ok = form.signedBox->value() == -42 && form.unsignedBox->value() == 42u
         && window.findChild<util::ChartWidget*>(QStringLiteral("chart")) == form.chart
         && form.label->text() == QLatin1String("Register");

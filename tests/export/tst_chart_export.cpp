@@ -1,4 +1,6 @@
 // Saving the chart as PNG, SVG and PDF.
+#include "gl_driver.h"
+
 #include <util/chart_widget.h>
 #include <vorn/Vorn3dParametricCurveArray.h>
 
@@ -44,6 +46,7 @@ void TestChartExport::initTestCase()
     m_chart->setData({ plot });
     m_chart->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_chart.get()));
+    keepGlDriverLoaded();
 }
 
 void TestChartExport::png()

@@ -1,4 +1,6 @@
 // Runs the host chart example of README.md.
+#include "gl_driver.h"
+
 #include <util/chart_widget.h>
 #include <vorn/Vorn3dParametricCurveArray.h>
 #include <vorn/VornProfileGenerator.h>
@@ -29,6 +31,7 @@ void TestReadmeExample::showsTheLiveProfile()
     window.resize(400, 300);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    keepGlDriverLoaded();
     QTRY_COMPARE(chart->cachedPlot().size(), std::size_t(1));
     QCOMPARE(chart->cachedPlot().front().curves, &profile);
     QCOMPARE(chart->title(), QStringLiteral("Live profile"));
