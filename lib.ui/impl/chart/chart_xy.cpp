@@ -5,27 +5,42 @@
 #include "chart/plot.h"
 #include "chart/saturate.h"
 
+#include <util/range.h>
+#include <util/shape.h>
+
+#include <vtkAnnotationLink.h>
 #include <vtkAxis.h>
 #include <vtkBrush.h>
 #include <vtkChartLegend.h>
+#include <vtkChartXY.h>
+#include <vtkCommand.h>
 #include <vtkContext2D.h>
+#include <vtkContextKeyEvent.h>
+#include <vtkContextMapper2D.h>
 #include <vtkContextMouseEvent.h>
 #include <vtkContextScene.h>
 #include <vtkContextTransform.h>
+#include <vtkDataArray.h>
+#include <vtkIdTypeArray.h>
+#include <vtkMatrix3x3.h>
 #include <vtkObjectFactory.h>
 #include <vtkPen.h>
 #include <vtkPlotGrid.h>
 #include <vtkPoints2D.h>
 #include <vtkStringArray.h>
+#include <vtkTable.h>
 #include <vtkTextProperty.h>
 #include <vtkTooltipItem.h>
+#include <vtkTransform2D.h>
 #include <vtkVectorOperators.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <locale>
 #include <sstream>
+#include <unordered_set>
 
 namespace util {
 
@@ -50,6 +65,107 @@ void setCentredRange(vtkAxis* axis, double length)
     axis->GetRange(range);
     const double low = (range[0] + range[1]) / 2.0 - length / 2.0;
     axis->SetRange(low, low + length);
+}
+
+/// @p axis's range narrowed by @p steps tenths of its span at each end (widened for negative steps).
+std::pair<double, double> zoomedRange(vtkAxis* axis, double steps)
+{
+    double min = axis->GetMinimum();
+    double max = axis->GetMaximum();
+    const double frac = (max - min) * 0.1;
+    if (frac > 0.0) {
+        min += steps * frac;
+        max -= steps * frac;
+    } else {
+        min -= steps * frac;
+        max += steps * frac;
+    }
+    return { min, max };
+}
+
+/// The wheel never moves a range end beyond this magnitude.
+constexpr double wheelLimit = 7.5e14;
+
+/// @p value rounded to the nearest multiple of 0.0001 (halves away from zero); NaN stays NaN.
+double fix4(double value)
+{
+    return std::round(value * 10000.0) / 10000.0;
+}
+
+/// Index of the nearest point of @p plot within @p tolerance of @p position, or -1.
+vtkIdType nearestPoint(vtkPlot* plot, const vtkVector2f& position, const vtkVector2f& tolerance,
+    vtkVector2f* location, vtkIdType* segment)
+{
+    *segment = -1;
+    // The library's points plot answers through its own three-argument search, which VTK's four-argument
+    // form would reach only through its deprecated path.
+    if (auto* points = PlotPoints::SafeDownCast(plot))
+        return points->GetNearestPoint(position, tolerance, location);
+    return plot->GetNearestPoint(position, tolerance, location, segment);
+}
+
+/// Which coordinate of the shape tables a rewrite touches.
+enum class Coordinate { X = 0, Y = 1 };
+
+/// Input array 0 (x) or 1 (y) of @p plot, or null.
+vtkDataArray* column(vtkPlot* plot, Coordinate coordinate)
+{
+    vtkTable* input = plot ? plot->GetInput() : nullptr;
+    return input ? plot->GetData()->GetInputArrayToProcess(int(coordinate), input) : nullptr;
+}
+
+double coordinateOf(const Point2D& point, Coordinate coordinate)
+{
+    return coordinate == Coordinate::X ? point.x() : point.y();
+}
+
+/// Writes the handles of @p shape into @p plot's column, one row per handle, as far as both reach.
+void writeHandles(vtkPlot* plot, const Shape& shape, Coordinate coordinate)
+{
+    vtkDataArray* values = column(plot, coordinate);
+    if (!values)
+        return;
+    const vtkIdType rows = std::min<vtkIdType>(values->GetNumberOfTuples(), shape.numberOfHandles());
+    for (vtkIdType i = 0; i < rows; ++i)
+        values->SetComponent(i, 0, coordinateOf(*shape.handle(int(i)), coordinate));
+    values->Modified();
+    plot->Modified();
+}
+
+/// Writes the line end points of @p shape into @p plot's column, rows 2k and 2k + 1 per line k.
+void writeLines(vtkPlot* plot, const Shape& shape, Coordinate coordinate)
+{
+    vtkDataArray* values = column(plot, coordinate);
+    if (!values)
+        return;
+    const vtkIdType lines = std::min<vtkIdType>(values->GetNumberOfTuples() / 2, shape.numberOfLines());
+    for (vtkIdType k = 0; k < lines; ++k) {
+        const Line& line = *shape.line(int(k));
+        values->SetComponent(2 * k, 0, coordinateOf(line.p1, coordinate));
+        values->SetComponent(2 * k + 1, 0, coordinateOf(line.p2, coordinate));
+    }
+    values->Modified();
+    plot->Modified();
+}
+
+/// Rewrites @p plot (a shape plot of @p info) and its partner from the shape's geometry, if it still has one.
+void rewriteShapePlots(vtkPlot* plot, Plot* info, Coordinate coordinate)
+{
+    const Shape* shape = info->shape;
+    if (!shape)
+        return;
+    vtkPlot* handles = info->isHandle ? plot : info->linkedPlot;
+    vtkPlot* outline = info->isHandle ? info->linkedPlot : plot;
+    if (handles)
+        writeHandles(handles, *shape, coordinate);
+    if (outline)
+        writeLines(outline, *shape, coordinate);
+}
+
+/// A shape plot that may be dragged.
+bool draggable(const Plot* info)
+{
+    return info && info->shape && (info->dragAlongX || info->dragAlongY);
 }
 
 } // namespace
@@ -385,6 +501,65 @@ vtkIdType ChartXY::LowerPlot(vtkPlot* plot)
     return ChartPrivate->PlotCorners[std::size_t(GetPlotCorner(plot))]->Lower(plotIndex);
 }
 
+void ChartXY::LowerPlots(const std::vector<vtkPlot*>& plots)
+{
+    ChartXYPrivate& p = *ChartPrivate;
+    for (std::size_t c = 0; c < p.PlotCorners.size(); ++c) {
+        vtkContextTransform* corner = p.PlotCorners[c];
+        std::unordered_set<vtkAbstractContextItem*> lowered;
+        std::vector<vtkSmartPointer<vtkAbstractContextItem>> items;
+        // Lowering one plot after the other leaves the last one at the bottom.
+        for (auto it = plots.rbegin(); it != plots.rend(); ++it) {
+            if (*it && (*it)->GetParent() == corner && lowered.insert(*it).second)
+                items.emplace_back(*it);
+        }
+        if (items.empty())
+            continue;
+        for (vtkIdType i = 0; i < corner->GetNumberOfItems(); ++i) {
+            if (!lowered.count(corner->GetItem(i)))
+                items.emplace_back(corner->GetItem(i));
+        }
+        SetCornerItems(c, items);
+    }
+}
+
+void ChartXY::RemovePlotInstances(const std::vector<vtkPlot*>& plots)
+{
+    ChartXYPrivate& p = *ChartPrivate;
+    const std::unordered_set<vtkAbstractContextItem*> removed(plots.begin(), plots.end());
+    for (std::size_t c = 0; c < p.PlotCorners.size(); ++c) {
+        vtkContextTransform* corner = p.PlotCorners[c];
+        std::vector<vtkSmartPointer<vtkAbstractContextItem>> items;
+        for (vtkIdType i = 0; i < corner->GetNumberOfItems(); ++i) {
+            if (!removed.count(corner->GetItem(i)))
+                items.emplace_back(corner->GetItem(i));
+        }
+        if (vtkIdType(items.size()) != corner->GetNumberOfItems())
+            SetCornerItems(c, items);
+    }
+    const auto end = std::remove_if(p.plots.begin(), p.plots.end(), [&removed](vtkPlot* plot) {
+        if (!removed.count(plot))
+            return false;
+        plot->Delete();
+        return true;
+    });
+    if (end == p.plots.end())
+        return;
+    p.plots.erase(end, p.plots.end());
+    PlotTransformValid = false;
+    SetSceneDirty();
+}
+
+void ChartXY::SetCornerItems(
+    std::size_t corner, const std::vector<vtkSmartPointer<vtkAbstractContextItem>>& items)
+{
+    vtkContextTransform* transform = ChartPrivate->PlotCorners[corner];
+    transform->ClearItems();
+    for (vtkAbstractContextItem* item : items)
+        transform->AddItem(item);
+    SetSceneDirty();
+}
+
 int ChartXY::GetPlotCorner(vtkPlot* plot)
 {
     if (plot) {
@@ -406,10 +581,10 @@ void ChartXY::SetPlotCorner(vtkPlot* plot, int corner)
     if (!plot || GetPlotCorner(plot) == corner)
         return;
     ChartXYPrivate& p = *ChartPrivate;
-    for (vtkContextTransform* transform : p.PlotCorners) {
-        if (transform->RemoveItem(plot))
-            break;
-    }
+    // Only the corner holding the plot is searched: adding a new plot stays cheap however many there are.
+    vtkAbstractContextItem* parent = plot->GetParent();
+    if (parent && std::find(p.PlotCorners.begin(), p.PlotCorners.end(), parent) != p.PlotCorners.end())
+        parent->RemoveItem(plot);
     while (int(p.PlotCorners.size()) <= corner) {
         vtkNew<vtkContextTransform> transform;
         p.PlotCorners.push_back(transform);
@@ -420,6 +595,11 @@ void ChartXY::SetPlotCorner(vtkPlot* plot, int corner)
     plot->SetXAxis(axes.first);
     plot->SetYAxis(axes.second);
     PlotTransformValid = false;
+}
+
+const std::vector<vtkContextTransform*>& ChartXY::GetTransforms() const
+{
+    return ChartPrivate->PlotCorners;
 }
 
 vtkAxis* ChartXY::GetAxis(int axisIndex)
@@ -733,6 +913,680 @@ void ChartXY::RecalculatePlotTransforms()
     }
     PlotTransformValid = true;
     p.TransformCalculatedTime.Modified();
+}
+
+void ChartXY::RequestRender()
+{
+    if (Callbacks && Callbacks->renderRequest)
+        Callbacks->renderRequest(true);
+}
+
+void ChartXY::SetSceneDirty()
+{
+    if (Scene)
+        Scene->SetDirty(true);
+}
+
+std::vector<vtkSmartPointer<vtkPlot>> ChartXY::CornerPlots(std::size_t corner)
+{
+    std::vector<vtkSmartPointer<vtkPlot>> plots;
+    vtkContextTransform* transform = ChartPrivate->PlotCorners[corner];
+    plots.reserve(std::size_t(transform->GetNumberOfItems()));
+    for (vtkIdType i = 0; i < transform->GetNumberOfItems(); ++i) {
+        if (auto* plot = vtkPlot::SafeDownCast(transform->GetItem(i)))
+            plots.emplace_back(plot);
+    }
+    return plots;
+}
+
+void ChartXY::CornerQuery(
+    std::size_t corner, const vtkContextMouseEvent& mouse, vtkVector2f& position, vtkVector2f& tolerance)
+{
+    vtkTransform2D* transform = ChartPrivate->PlotCorners[corner]->GetTransform();
+    transform->InverseTransformPoints(mouse.GetPos().GetData(), position.GetData(), 1);
+    // 5 pixels each way.
+    tolerance = vtkVector2f(float(std::fabs(5.0 / transform->GetMatrix()->GetElement(0, 0))),
+        float(std::fabs(5.0 / transform->GetMatrix()->GetElement(1, 1))));
+}
+
+vtkVector2d ChartXY::MouseDelta(const vtkContextMouseEvent& mouse)
+{
+    vtkTransform2D* transform = ChartPrivate->PlotCorners[0]->GetTransform();
+    const vtkVector2d screen = mouse.GetScreenPos().Cast<double>();
+    const vtkVector2d lastScreen = mouse.GetLastScreenPos().Cast<double>();
+    vtkVector2d current;
+    vtkVector2d last;
+    transform->InverseTransformPoints(screen.GetData(), current.GetData(), 1);
+    transform->InverseTransformPoints(lastScreen.GetData(), last.GetData(), 1);
+    return current - last;
+}
+
+bool ChartXY::Hit(const vtkContextMouseEvent& mouse)
+{
+    if (!Interactive)
+        return false;
+    const vtkVector2i pos = mouse.GetScreenPos();
+    return pos[0] > Point1[0] && pos[0] < Point2[0] && pos[1] > Point1[1] && pos[1] < Point2[1];
+}
+
+bool ChartXY::MouseEnterEvent(const vtkContextMouseEvent&)
+{
+    return true;
+}
+
+bool ChartXY::MouseLeaveEvent(const vtkContextMouseEvent&)
+{
+    if (Tooltip)
+        Tooltip->SetVisible(false);
+    RequestRender();
+    return true;
+}
+
+bool ChartXY::MouseButtonPressEvent(const vtkContextMouseEvent& mouse)
+{
+    if (Tooltip)
+        Tooltip->SetVisible(false);
+    RequestRender();
+    PressShapes(mouse);
+    for (std::size_t i = 0; i < ChartPrivate->PlotCorners.size(); ++i) {
+        if (ChartPrivate->PlotCorners[i]->MouseButtonPressEvent(mouse))
+            return true;
+    }
+    const int button = mouse.GetButton();
+    if (button == Actions.Pan()) {
+        if (!LocateHandle(mouse)) {
+            MouseBox.Set(mouse.GetPos().GetX(), mouse.GetPos().GetY(), 0.0, 0.0);
+            DrawBox = false;
+            DragShape = PickShapeForDrag(mouse);
+            return true;
+        }
+        ReleasePlotSelections();
+        DragPoint = LocatePointInPlots(mouse, vtkCommand::SelectionChangedEvent, true);
+        return true;
+    }
+    // The zoom box needs Ctrl alone; Ctrl with Shift or Alt does not count.
+    if (button == Actions.Select()
+        || (button == Actions.Zoom() && mouse.GetModifiers() == vtkContextMouseEvent::CONTROL_MODIFIER)) {
+        MouseBox.Set(mouse.GetPos().GetX(), mouse.GetPos().GetY(), 0.0, 0.0);
+        DrawBox = true;
+        return true;
+    }
+    return false;
+}
+
+bool ChartXY::MouseMoveEvent(const vtkContextMouseEvent& mouse)
+{
+    for (std::size_t i = 0; i < ChartPrivate->PlotCorners.size(); ++i) {
+        if (ChartPrivate->PlotCorners[i]->MouseMoveEvent(mouse))
+            return true;
+    }
+    if (Callbacks && Callbacks->hoverState)
+        Callbacks->hoverState(IsOverShapeBody(mouse) ? 2 : 0);
+
+    const int button = mouse.GetButton();
+    if (button == Actions.Pan()) {
+        RequestRender();
+        if (DragPoint || LocateHandle(mouse))
+            DragHandles(mouse);
+        else if (DragShape)
+            TranslateShapes(mouse);
+        else
+            Pan(mouse);
+    } else if (button == Actions.Zoom() || button == Actions.Select()) {
+        RequestRender();
+        MouseBox.SetWidth(mouse.GetPos().GetX() - MouseBox.GetX());
+        MouseBox.SetHeight(mouse.GetPos().GetY() - MouseBox.GetY());
+        SetSceneDirty();
+    } else if (button == Actions.ZoomAxis()) {
+        ZoomAxes(mouse);
+    } else if (button == vtkContextMouseEvent::NO_BUTTON) {
+        SetSceneDirty();
+        if (!Tooltip)
+            return true;
+        const std::string text = ShapeTooltipText(mouse);
+        Tooltip->SetText(text);
+        Tooltip->SetPosition(mouse.GetScreenPos()[0] + 2, mouse.GetScreenPos()[1] - 40);
+        const bool found = LocatePointInPlots(mouse);
+        const bool wasVisible = Tooltip->GetVisible();
+        Tooltip->SetVisible(found || !text.empty());
+        if (Tooltip->GetVisible() || wasVisible)
+            RequestRender();
+    }
+    return true;
+}
+
+void ChartXY::Pan(const vtkContextMouseEvent& mouse)
+{
+    ChartXYPrivate& p = *ChartPrivate;
+    const vtkVector2d screen = mouse.GetScreenPos().Cast<double>();
+    const vtkVector2d lastScreen = mouse.GetLastScreenPos().Cast<double>();
+    // Moves @p x (when given) and @p y by the pointer's movement in the data space of @p corner.
+    const auto move = [&](std::size_t corner, vtkAxis* x, vtkAxis* y) {
+        vtkTransform2D* transform = p.PlotCorners[corner]->GetTransform();
+        vtkVector2d current;
+        vtkVector2d last;
+        transform->InverseTransformPoints(screen.GetData(), current.GetData(), 1);
+        transform->InverseTransformPoints(lastScreen.GetData(), last.GetData(), 1);
+        const vtkVector2d delta = last - current;
+        const auto shift = [](vtkAxis* axis, double d) {
+            d /= axis->GetScalingFactor();
+            d = d > 0 ? std::min(d, axis->GetMaximumLimit() - axis->GetMaximum())
+                      : std::max(d, axis->GetMinimumLimit() - axis->GetMinimum());
+            axis->SetRange(axis->GetMinimum() + d, axis->GetMaximum() + d);
+        };
+        if (x)
+            shift(x, delta[0]);
+        shift(y, delta[1]);
+    };
+    move(0, p.axes[vtkAxis::BOTTOM], p.axes[vtkAxis::LEFT]);
+    if (p.PlotCorners.size() == 2)
+        move(1, nullptr, p.axes[vtkAxis::RIGHT]);
+    else if (p.PlotCorners.size() > 2)
+        move(2, p.axes[vtkAxis::TOP], p.axes[vtkAxis::RIGHT]);
+    RecalculatePlotTransforms();
+    SetSceneDirty();
+    InvokeEvent(vtkCommand::InteractionEvent);
+}
+
+void ChartXY::ZoomAxes(const vtkContextMouseEvent& mouse)
+{
+    ChartXYPrivate& p = *ChartPrivate;
+    const vtkVector2d screen = mouse.GetScreenPos().Cast<double>();
+    const vtkVector2d lastScreen = mouse.GetLastScreenPos().Cast<double>();
+    vtkAxis* const axes[]
+        = { p.axes[vtkAxis::BOTTOM], p.axes[vtkAxis::LEFT], p.axes[vtkAxis::TOP], p.axes[vtkAxis::RIGHT] };
+    for (int i = 0; i < 4; ++i) {
+        const int side = i % 2; // horizontal axes follow x, vertical ones y
+        double delta = lastScreen[side] - screen[side];
+        if (delta == 0.0)
+            continue;
+        delta /= -100.0;
+        const auto [min, max] = zoomedRange(axes[i], delta);
+        axes[i]->SetRange(min, max);
+        axes[i]->RecalculateTickSpacing();
+    }
+    PropagateAxisRanges(Range(axes[0]->GetMinimum(), axes[0]->GetMaximum()),
+        Range(axes[1]->GetMinimum(), axes[1]->GetMaximum()));
+    RecalculatePlotTransforms();
+    SetSceneDirty();
+}
+
+bool ChartXY::MouseButtonReleaseEvent(const vtkContextMouseEvent& mouse)
+{
+    RequestRender();
+    ReleaseShapes();
+    for (std::size_t i = 0; i < ChartPrivate->PlotCorners.size(); ++i) {
+        if (ChartPrivate->PlotCorners[i]->MouseButtonReleaseEvent(mouse))
+            return true;
+    }
+    const int button = mouse.GetButton();
+    if (button >= vtkContextMouseEvent::LEFT_BUTTON && button <= vtkContextMouseEvent::RIGHT_BUTTON) {
+        if (DragPoint || DragShape || LocateHandle(mouse)) {
+            ReleasePlotSelections();
+            InvokeEvent(vtkCommand::SelectionChangedEvent);
+            DragPoint = false;
+            DragShape = false;
+            return true;
+        }
+        MouseBox.SetWidth(mouse.GetPos().GetX() - MouseBox.GetX());
+        MouseBox.SetHeight(mouse.GetPos().GetY() - MouseBox.GetY());
+        if (std::fabs(MouseBox.GetWidth()) < 0.5 && std::fabs(MouseBox.GetHeight()) < 0.5
+            && button == Actions.Pan()) {
+            MouseBox.SetWidth(0.0);
+            MouseBox.SetHeight(0.0);
+            DrawBox = false;
+            if (button == ActionsClick.Notify())
+                LocatePointInPlots(mouse, vtkCommand::InteractionEvent);
+            else if (button == ActionsClick.Select())
+                LocatePointInPlots(mouse, vtkCommand::SelectionChangedEvent);
+            return true;
+        }
+    }
+
+    if (button == Actions.Select()) {
+        SelectInBox(mouse);
+        return true;
+    }
+    if (button == Actions.SelectPolygon()) {
+        // No polygon is ever collected, and one of fewer than three points selects nothing.
+        return true;
+    }
+    if (button == Actions.Zoom() && DrawBox) {
+        DrawBox = false;
+        if (std::fabs(MouseBox.GetWidth()) >= 0.5 && std::fabs(MouseBox.GetHeight()) >= 0.5) {
+            const vtkVector2f corner = mouse.GetPos();
+            ZoomInAxes(ChartPrivate->axes[vtkAxis::BOTTOM], ChartPrivate->axes[vtkAxis::LEFT],
+                MouseBox.GetData(), corner.GetData());
+            ZoomInAxes(ChartPrivate->axes[vtkAxis::TOP], ChartPrivate->axes[vtkAxis::RIGHT],
+                MouseBox.GetData(), corner.GetData());
+            RecalculatePlotTransforms();
+            SetSceneDirty();
+            KeepAspectRatio = false; // a box zoom ends the equal-scale mode
+            Modified();
+            InvokeEvent(vtkCommand::InteractionEvent);
+        }
+        MouseBox.SetWidth(0.0);
+        MouseBox.SetHeight(0.0);
+        return true;
+    }
+    return button == Actions.Pan() || button == Actions.Zoom();
+}
+
+void ChartXY::SelectInBox(const vtkContextMouseEvent& mouse)
+{
+    ChartXYPrivate& p = *ChartPrivate;
+    const int mode = vtkChartXY::GetMouseSelectionMode(mouse, SelectionMode);
+    SetSceneDirty();
+    MouseBox.SetWidth(mouse.GetPos().GetX() - MouseBox.GetX());
+    MouseBox.SetHeight(mouse.GetPos().GetY() - MouseBox.GetY());
+    DrawBox = false;
+    if (std::fabs(MouseBox.GetWidth()) < 0.5 || std::fabs(MouseBox.GetHeight()) < 0.5) {
+        MouseBox.SetWidth(0.0);
+        MouseBox.SetHeight(0.0);
+        return;
+    }
+    // Rows: one selection for all plots, the union of what each plot finds in the box.
+    vtkNew<vtkIdTypeArray> rows;
+    vtkNew<vtkIdTypeArray> oldRows;
+    for (std::size_t c = 0; c < p.PlotCorners.size(); ++c) {
+        vtkTransform2D* transform = p.PlotCorners[c]->GetTransform();
+        const vtkVector2f origin(MouseBox.GetX(), MouseBox.GetY());
+        const vtkVector2f corner = mouse.GetPos();
+        vtkVector2f a;
+        vtkVector2f b;
+        transform->InverseTransformPoints(origin.GetData(), a.GetData(), 1);
+        transform->InverseTransformPoints(corner.GetData(), b.GetData(), 1);
+        const vtkVector2f min(std::min(a[0], b[0]), std::min(a[1], b[1]));
+        const vtkVector2f max(std::max(a[0], b[0]), std::max(a[1], b[1]));
+        for (const vtkSmartPointer<vtkPlot>& plot : CornerPlots(c)) {
+            if (!plot->GetVisible() || !plot->GetSelectable())
+                continue;
+            vtkNew<vtkIdTypeArray> old;
+            if (plot->GetSelection())
+                old->DeepCopy(plot->GetSelection());
+            if (SelectionMethod == vtkChart::SELECTION_ROWS && c == 0 && old->GetNumberOfTuples())
+                vtkChartXY::AddSelection(oldRows, old);
+            plot->SelectPoints(min, max);
+            if (SelectionMethod == vtkChart::SELECTION_ROWS)
+                vtkChartXY::AddSelection(rows, plot->GetSelection());
+            else
+                vtkChartXY::BuildSelection(AnnotationLink, mode, plot->GetSelection(), old, plot);
+        }
+    }
+    if (SelectionMethod == vtkChart::SELECTION_ROWS) {
+        vtkChartXY::BuildSelection(nullptr, mode, rows, oldRows, nullptr);
+        if (AnnotationLink)
+            vtkChartXY::MakeSelection(AnnotationLink, rows, nullptr);
+    }
+    InvokeEvent(vtkCommand::SelectionChangedEvent);
+    MouseBox.SetWidth(0.0);
+    MouseBox.SetHeight(0.0);
+}
+
+void ChartXY::ZoomInAxes(vtkAxis* x, vtkAxis* y, const float* origin, const float* corner)
+{
+    vtkNew<vtkTransform2D> transform;
+    CalculateUnscaledPlotTransform(x, y, transform);
+    const vtkVector2d o(origin[0], origin[1]);
+    const vtkVector2d c(corner[0], corner[1]);
+    vtkVector2d a;
+    vtkVector2d b;
+    transform->InverseTransformPoints(o.GetData(), a.GetData(), 1);
+    transform->InverseTransformPoints(c.GetData(), b.GetData(), 1);
+    // Keep the direction of each axis.
+    const auto zoom = [](vtkAxis* axis, double u, double v) {
+        if (axis->GetMaximum() > axis->GetMinimum())
+            axis->SetRange(std::min(u, v), std::max(u, v));
+        else
+            axis->SetRange(std::max(u, v), std::min(u, v));
+    };
+    zoom(x, a[0], b[0]);
+    zoom(y, a[1], b[1]);
+    PropagateAxisRanges(Range(x->GetMinimum(), x->GetMaximum()), Range(y->GetMinimum(), y->GetMaximum()));
+    x->RecalculateTickSpacing();
+    y->RecalculateTickSpacing();
+}
+
+bool ChartXY::MouseWheelEvent(const vtkContextMouseEvent&, int delta)
+{
+    RequestRender();
+    if (Tooltip)
+        Tooltip->SetVisible(false);
+    if (!ZoomWithMouseWheel)
+        return false;
+    ChartXYPrivate& p = *ChartPrivate;
+    for (int i = 0; i < 4; ++i) {
+        if (!AxisZoom[i])
+            continue;
+        vtkAxis* axis = p.axes[std::size_t(i)];
+        auto [min, max] = zoomedRange(axis, delta);
+        min = fix4(std::clamp(min, -wheelLimit, wheelLimit));
+        max = fix4(std::clamp(max, -wheelLimit, wheelLimit));
+        if (min == max)
+            max += 0.0001;
+        axis->SetRange(min, max);
+        axis->RecalculateTickSpacing();
+    }
+    vtkAxis* bottom = p.axes[vtkAxis::BOTTOM];
+    vtkAxis* left = p.axes[vtkAxis::LEFT];
+    PropagateAxisRanges(
+        Range(bottom->GetMinimum(), bottom->GetMaximum()), Range(left->GetMinimum(), left->GetMaximum()));
+    RecalculatePlotTransforms();
+    SetSceneDirty();
+    InvokeEvent(vtkCommand::InteractionEvent);
+    return true;
+}
+
+bool ChartXY::KeyPressEvent(const vtkContextKeyEvent& key)
+{
+    const char code = key.GetKeyCode();
+    if (code == 'r' || code == 'R')
+        RecalculateBounds();
+    RequestRender();
+    return true;
+}
+
+bool ChartXY::LocatePointInPlots(const vtkContextMouseEvent& mouse, int invokeEvent, bool handlesOnly)
+{
+    ChartXYPrivate& p = *ChartPrivate;
+    const vtkVector2i pos = mouse.GetScreenPos();
+    if (!(pos[0] > Point1[0] && pos[0] < Point2[0] && pos[1] > Point1[1] && pos[1] < Point2[1])
+        || p.plots.empty())
+        return false;
+    for (std::size_t c = 0; c < p.PlotCorners.size(); ++c) {
+        const std::vector<vtkSmartPointer<vtkPlot>> plots = CornerPlots(c);
+        if (plots.empty())
+            continue;
+        vtkVector2f position;
+        vtkVector2f tolerance;
+        CornerQuery(c, mouse, position, tolerance);
+        // The data position of a point found in @p plot, which holds shifted and scaled coordinates.
+        const auto dataPosition = [](vtkPlot* plot, const vtkVector2f& location) {
+            const vtkRectd shiftScale = plot->GetShiftScale();
+            return vtkVector2d(
+                location[0] / shiftScale[2] - shiftScale[0], location[1] / shiftScale[3] - shiftScale[1]);
+        };
+        for (auto it = plots.rbegin(); it != plots.rend(); ++it) {
+            vtkPlot* plot = *it;
+            const Plot* info = plotInfo(plot);
+            if (!plot->GetInteractive() || !plot->GetVisible()
+                || (handlesOnly && !(info && info->shape && info->isHandle)))
+                continue;
+            vtkVector2f location;
+            vtkIdType segment = -1;
+            const vtkIdType index = nearestPoint(plot, position, tolerance, &location, &segment);
+            if (index < 0)
+                continue;
+            if (info && info->tooltipEnabled)
+                SetTooltipInfo(mouse, dataPosition(plot, location), index, plot, segment);
+            if (invokeEvent >= 0) {
+                vtkChartPlotData data;
+                data.SeriesName = plot->GetLabel();
+                data.Position = location;
+                data.ScreenPosition = mouse.GetScreenPos();
+                data.Index = index;
+                InvokeEvent(static_cast<unsigned long>(invokeEvent), &data);
+                if (invokeEvent == vtkCommand::SelectionChangedEvent) {
+                    vtkNew<vtkIdTypeArray> ids;
+                    ids->InsertNextValue(index);
+                    plot->SetSelection(ids);
+                    if (AnnotationLink)
+                        vtkChartXY::MakeSelection(AnnotationLink, ids, plot);
+                }
+            }
+            return true;
+        }
+        for (auto it = plots.rbegin(); it != plots.rend(); ++it) {
+            vtkPlot* plot = *it;
+            const Plot* info = plotInfo(plot);
+            if (!info || !info->tooltipEnabled || !plot->GetVisible())
+                continue;
+            vtkVector2f location;
+            vtkIdType segment = -1;
+            const vtkIdType index = nearestPoint(plot, position, tolerance, &location, &segment);
+            if (index >= 0) {
+                SetTooltipInfo(mouse, dataPosition(plot, location), index, plot, segment);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void ChartXY::ReleasePlotSelections()
+{
+    for (vtkPlot* plot : ChartPrivate->plots) {
+        vtkNew<vtkIdTypeArray> empty;
+        plot->SetSelection(empty);
+    }
+}
+
+Point2D ChartXY::ShapeMousePoint(const vtkContextMouseEvent& mouse)
+{
+    const vtkVector2d screen = mouse.GetScreenPos().Cast<double>();
+    vtkVector2d data;
+    ChartPrivate->PlotCorners[0]->GetTransform()->InverseTransformPoints(screen.GetData(), data.GetData(), 1);
+    const double xMin = ChartPrivate->axes[vtkAxis::BOTTOM]->GetMinimum();
+    const double yMin = ChartPrivate->axes[vtkAxis::LEFT]->GetMinimum();
+    // Below an axis minimum the minimum is added, not substituted.
+    if (data[0] < xMin)
+        data[0] += xMin;
+    if (data[1] < yMin)
+        data[1] += yMin;
+    return Point2D(data[0], data[1]);
+}
+
+void ChartXY::PressShapes(const vtkContextMouseEvent& mouse)
+{
+    const Point2D point = ShapeMousePoint(mouse);
+    for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
+        const std::vector<vtkSmartPointer<vtkPlot>> plots = CornerPlots(c);
+        for (vtkPlot* plot : plots) {
+            if (Plot* info = plotInfo(plot))
+                info->selected = false;
+        }
+        int best = INT_MIN;
+        for (vtkPlot* plot : plots) {
+            Plot* info = plotInfo(plot);
+            // Each call may rewrite or remove shapes: the link is read afresh after it.
+            if (!draggable(info) || !info->shape->insidePolygon(point) || !info->shape)
+                continue;
+            const int priority = info->shape->priority();
+            if (priority > best) {
+                best = priority;
+                info->shape->onMousePress();
+            }
+        }
+    }
+}
+
+bool ChartXY::LocateHandle(const vtkContextMouseEvent& mouse)
+{
+    ChartXYPrivate& p = *ChartPrivate;
+    const vtkVector2i pos = mouse.GetScreenPos();
+    if (!(pos[0] > Point1[0] && pos[0] < Point2[0] && pos[1] > Point1[1] && pos[1] < Point2[1])
+        || p.plots.empty())
+        return false;
+    for (std::size_t c = 0; c < p.PlotCorners.size(); ++c) {
+        vtkContextTransform* corner = p.PlotCorners[c];
+        if (!corner->GetNumberOfItems())
+            continue;
+        vtkVector2f position;
+        vtkVector2f tolerance;
+        CornerQuery(c, mouse, position, tolerance);
+        for (vtkIdType i = corner->GetNumberOfItems() - 1; i >= 0; --i) {
+            auto* plot = vtkPlot::SafeDownCast(corner->GetItem(i));
+            const Plot* info = plotInfo(plot);
+            // The cheap tests first: data series are never searched.
+            if (!info || !info->shape || !info->isHandle || !plot->GetInteractive() || !plot->GetVisible())
+                continue;
+            vtkVector2f location;
+            vtkIdType segment = -1;
+            if (nearestPoint(plot, position, tolerance, &location, &segment) >= 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ChartXY::PickShapeForDrag(const vtkContextMouseEvent& mouse)
+{
+    const Point2D point = ShapeMousePoint(mouse);
+    bool picked = false;
+    for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
+        const std::vector<vtkSmartPointer<vtkPlot>> plots = CornerPlots(c);
+        for (vtkPlot* plot : plots) {
+            if (Plot* info = plotInfo(plot))
+                info->selected = false;
+        }
+        int best = INT_MIN;
+        Plot* pick = nullptr;
+        for (vtkPlot* plot : plots) {
+            Plot* info = plotInfo(plot);
+            if (!draggable(info) || info->isHandle || !info->shape->insidePolygon(point) || !info->shape)
+                continue;
+            const int priority = info->shape->priority();
+            if (priority > best) {
+                if (pick)
+                    pick->selected = false;
+                info->selected = true;
+                pick = info;
+                best = priority;
+                picked = true;
+            }
+        }
+    }
+    return picked;
+}
+
+bool ChartXY::IsOverShapeBody(const vtkContextMouseEvent& mouse)
+{
+    const Point2D point = ShapeMousePoint(mouse);
+    bool inside = false;
+    for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size() && !inside; ++c) {
+        for (vtkPlot* plot : CornerPlots(c)) {
+            const Plot* info = plotInfo(plot);
+            if (draggable(info) && info->shape->insidePolygon(point)) {
+                inside = true;
+                break;
+            }
+        }
+    }
+    return inside && !LocateHandle(mouse);
+}
+
+std::string ChartXY::ShapeTooltipText(const vtkContextMouseEvent& mouse)
+{
+    const Point2D point = ShapeMousePoint(mouse);
+    const vtkVector2d screen = mouse.GetScreenPos().Cast<double>();
+    vtkVector2d data;
+    ChartPrivate->PlotCorners[0]->GetTransform()->InverseTransformPoints(screen.GetData(), data.GetData(), 1);
+    const Point2D raw(data[0], data[1]);
+    std::string result;
+    for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
+        int best = INT_MIN;
+        for (vtkPlot* plot : CornerPlots(c)) {
+            const Plot* info = plotInfo(plot);
+            if (!draggable(info) || info->isHandle || !info->shape->insidePolygon(point) || !info->shape)
+                continue;
+            const int priority = info->shape->priority();
+            if (priority <= best)
+                continue;
+            const std::string text = info->shape->tooltips(raw).toStdString();
+            if (!text.empty()) {
+                best = priority;
+                result = text;
+            }
+        }
+    }
+    return result;
+}
+
+void ChartXY::DragHandles(const vtkContextMouseEvent& mouse)
+{
+    const vtkVector2d delta = MouseDelta(mouse);
+    for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
+        for (vtkPlot* plot : CornerPlots(c)) {
+            Plot* info = plotInfo(plot);
+            vtkIdTypeArray* selection = plot->GetSelection();
+            if (!info || !info->isHandle || !selection || selection->GetNumberOfValues() < 1
+                || !plot->GetInteractive())
+                continue;
+            const vtkIdType id = selection->GetValue(0);
+            // The dragged handle as the table holds it; read again after each callback.
+            const auto handle = [plot, id](Point2D& point) {
+                vtkDataArray* x = column(plot, Coordinate::X);
+                vtkDataArray* y = column(plot, Coordinate::Y);
+                if (!x || !y || id < 0 || id >= x->GetNumberOfTuples() || id >= y->GetNumberOfTuples())
+                    return false;
+                point = Point2D(x->GetComponent(id, 0), y->GetComponent(id, 0));
+                return true;
+            };
+            Point2D point;
+            if (DragPointAlongX && info->dragAlongX && info->shape && handle(point)) {
+                info->shape->xResize(point, delta[0]);
+                rewriteShapePlots(plot, info, Coordinate::X);
+            }
+            if (DragPointAlongY && info->dragAlongY && info->shape && handle(point)) {
+                info->shape->yResize(point, delta[1]);
+                rewriteShapePlots(plot, info, Coordinate::Y);
+            }
+            selection->Modified();
+            if (plot->GetInput())
+                plot->GetInput()->Modified();
+            SetSceneDirty();
+        }
+    }
+}
+
+void ChartXY::TranslateShapes(const vtkContextMouseEvent& mouse)
+{
+    const vtkVector2d delta = MouseDelta(mouse);
+    for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
+        for (vtkPlot* plot : CornerPlots(c)) {
+            Plot* info = plotInfo(plot);
+            if (!info || !info->selected || !plot->GetInteractive())
+                continue;
+            if (DragPointAlongX && info->dragAlongX && info->shape) {
+                info->shape->xTranslate(delta[0]);
+                rewriteShapePlots(plot, info, Coordinate::X);
+            }
+            if (DragPointAlongY && info->dragAlongY && info->shape) {
+                info->shape->yTranslate(delta[1]);
+                rewriteShapePlots(plot, info, Coordinate::Y);
+            }
+            if (plot->GetInput())
+                plot->GetInput()->Modified();
+            SetSceneDirty();
+        }
+    }
+}
+
+void ChartXY::ReleaseShapes()
+{
+    for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
+        const std::vector<vtkSmartPointer<vtkPlot>> plots = CornerPlots(c);
+        for (vtkPlot* plot : plots) {
+            if (Plot* info = plotInfo(plot))
+                info->selected = false;
+        }
+        for (vtkPlot* plot : plots) {
+            Plot* info = plotInfo(plot);
+            if (info && info->shape)
+                info->shape->onMouseRelease();
+        }
+    }
+}
+
+void ChartXY::PropagateAxisRanges(const Range& xRange, const Range& yRange)
+{
+    for (vtkPlot* plot : ChartPrivate->plots) {
+        Plot* info = plotInfo(plot);
+        if (info && info->shape) {
+            info->shape->setXAxisRange(xRange);
+            info->shape->setYAxisRange(yRange);
+        }
+    }
 }
 
 } // namespace util

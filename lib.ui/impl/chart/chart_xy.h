@@ -1,5 +1,6 @@
 #pragma once
 
+#include <util/point2d.h>
 #include <util/util_ui_export.h>
 
 #include <vtkChart.h>
@@ -9,8 +10,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+class vtkAbstractContextItem;
 class vtkChartLegend;
+class vtkContextKeyEvent;
+class vtkContextTransform;
 class vtkContextMouseEvent;
 class vtkTooltipItem;
 
@@ -18,6 +23,7 @@ namespace util {
 
 struct ChartCallbacks;
 class ChartXYPrivate;
+class Range;
 
 /**
  * @brief The XY chart item of util::ChartWidget: up to four axes, plots in four corners, legend and tooltip.
@@ -29,6 +35,19 @@ class ChartXYPrivate;
  * long on x and y; tooltips are built by BuildTooltipLabel() with extra format
  * codes; the zoom box is drawn white; the owner is told about changes through
  * ChartCallbacks.
+ *
+ * Interaction: the left button pans, or drags a shape's handle or body (see
+ * util::ShapeOverlay); Ctrl + right button draws a zoom box; the wheel zooms
+ * every axis about the centre of its range; hovering shows the tooltip of the
+ * nearest data point within 5 pixels or the text of the shape under the
+ * pointer; R invalidates the plot transforms. Pan, zoom and a click on a data
+ * point invoke vtkCommand::InteractionEvent; the end of a handle or shape drag
+ * and a point picked at a press invoke vtkCommand::SelectionChangedEvent.
+ *
+ * Shape callbacks run inside these handlers. They may rewrite, replace or
+ * remove shapes, and even remove plots: the plots a handler walks stay alive
+ * until it returns, a plot whose shape is gone is skipped, and table rewrites
+ * stop at the shorter of the table and the shape's geometry.
  *
  * Corners: 0 uses the bottom and left axes, 1 bottom and right, 2 top and
  * right, 3 top and left. Axis indices: 0 left, 1 bottom, 2 right, 3 top.
@@ -68,10 +87,20 @@ public:
     virtual vtkIdType StackPlotUnder(vtkPlot* plot, vtkPlot* above);
     /// Paints @p plot first in its corner; returns its new index.
     vtkIdType LowerPlot(vtkPlot* plot);
+    /**
+     * Same order as LowerPlot() called for each of @p plots in turn, in time
+     * linear in the number of plots. Nulls and plots of no corner are skipped.
+     */
+    void LowerPlots(const std::vector<vtkPlot*>& plots);
+    /// Removes and releases each of @p plots (nulls and unknown plots are skipped), in linear time.
+    void RemovePlotInstances(const std::vector<vtkPlot*>& plots);
     /// The corner 0..3 of @p plot; 4 when its axes match no corner.
     int GetPlotCorner(vtkPlot* plot);
     /// Moves @p plot into @p corner (0..3) and sets its axes; other corners are refused with a warning.
     void SetPlotCorner(vtkPlot* plot, int corner);
+
+    /// The transforms of the corners made so far, by corner; each maps its plots' coordinates to the scene.
+    const std::vector<vtkContextTransform*>& GetTransforms() const;
 
     /// The axis with index 0..3 (left, bottom, right, top), else null.
     vtkAxis* GetAxis(int axisIndex) override;
@@ -132,6 +161,26 @@ public:
     virtual void SetTooltipInfo(const vtkContextMouseEvent& mouse, const vtkVector2d& plotPos,
         vtkIdType seriesIndex, vtkPlot* plot, vtkIdType segmentIndex);
 
+    /// True when the chart is interactive and the pointer lies strictly inside the plot rectangle.
+    bool Hit(const vtkContextMouseEvent& mouse) override;
+    bool MouseEnterEvent(const vtkContextMouseEvent& mouse) override;
+    /// Hides the tooltip.
+    bool MouseLeaveEvent(const vtkContextMouseEvent& mouse) override;
+    /// Offers the press to the shapes, then starts a handle drag, a shape drag, a pan or a zoom box.
+    bool MouseButtonPressEvent(const vtkContextMouseEvent& mouse) override;
+    /// Reports the hover state, then drags, pans, sizes the zoom box or updates the hover tooltip.
+    bool MouseMoveEvent(const vtkContextMouseEvent& mouse) override;
+    /// Tells the shapes, ends a drag, locates a clicked point, selects or zooms to the box.
+    bool MouseButtonReleaseEvent(const vtkContextMouseEvent& mouse) override;
+    /**
+     * Zooms each axis enabled in GetAxisZoom() by @p delta tenths of its span
+     * about its centre. Both ends are kept within +-7.5e14 and rounded to 4
+     * decimal places; ends that meet are separated by 0.0001.
+     */
+    bool MouseWheelEvent(const vtkContextMouseEvent& mouse, int delta) override;
+    /// R invalidates the plot transforms (ranges stay); every key asks the owner to render.
+    bool KeyPressEvent(const vtkContextKeyEvent& key) override;
+
     /// Lays out axes, borders and legend; true when a border changed.
     virtual bool UpdateLayout(vtkContext2D* painter);
     /// Room the legend needs beside the axis at @p axisPosition.
@@ -145,6 +194,55 @@ protected:
 
     /// Recomputes every corner's transform from its axes and passes the shift and scale to its plots.
     void RecalculatePlotTransforms();
+
+    /**
+     * Finds the data point within 5 pixels of the pointer: first among the
+     * interactive visible plots (only the shape handle plots when
+     * @p handlesOnly), then among the visible plots with tooltips enabled.
+     * Sets the tooltip text of a plot with tooltips enabled. A first-pass hit
+     * invokes @p invokeEvent (none when negative) and, for the
+     * selection-changed event, selects the point.
+     */
+    bool LocatePointInPlots(
+        const vtkContextMouseEvent& mouse, int invokeEvent = -1, bool handlesOnly = false);
+    /// Gives every plot an empty selection.
+    void ReleasePlotSelections();
+    /// Zooms @p x and @p y to the box between the scene points @p origin and @p corner; tells the shapes.
+    void ZoomInAxes(vtkAxis* x, vtkAxis* y, const float* origin, const float* corner);
+    /**
+     * Selects the points of the visible, selectable plots inside the box from
+     * MouseBox's origin to the pointer, combined with the old selection by the
+     * modifiers as in vtkChartXY. Row selections are passed on only through the
+     * annotation link; column selections are made per plot.
+     */
+    void SelectInBox(const vtkContextMouseEvent& mouse);
+    /// Moves the bottom and left (and top and right) axes by the pointer's data-space movement.
+    void Pan(const vtkContextMouseEvent& mouse);
+    /// Grows or shrinks every axis by the pointer's movement along it.
+    void ZoomAxes(const vtkContextMouseEvent& mouse);
+
+    /// The pointer in corner 0's data space as shapes are hit-tested (a coordinate below its axis
+    /// minimum gets that minimum added).
+    Point2D ShapeMousePoint(const vtkContextMouseEvent& mouse);
+    /// Calls onMousePress() on the shapes under the pointer, by rising priority.
+    void PressShapes(const vtkContextMouseEvent& mouse);
+    /// True when a point of an interactive, visible shape handle plot lies within 5 pixels.
+    bool LocateHandle(const vtkContextMouseEvent& mouse);
+    /// Selects the outline of the highest-priority draggable shape under the pointer; true when one was
+    /// found.
+    bool PickShapeForDrag(const vtkContextMouseEvent& mouse);
+    /// True over the body of a draggable shape, away from its handles.
+    bool IsOverShapeBody(const vtkContextMouseEvent& mouse);
+    /// The tooltip of the highest-priority draggable shape under the pointer with a non-empty one.
+    std::string ShapeTooltipText(const vtkContextMouseEvent& mouse);
+    /// Resizes the shapes of the selected handle points by the pointer's movement and rewrites their tables.
+    void DragHandles(const vtkContextMouseEvent& mouse);
+    /// Translates the picked shapes by the pointer's movement and rewrites their tables.
+    void TranslateShapes(const vtkContextMouseEvent& mouse);
+    /// Clears the picked flags and calls onMouseRelease() on the shape of every shape plot.
+    void ReleaseShapes();
+    /// Hands the visible axis ranges to the shape of every shape plot.
+    void PropagateAxisRanges(const Range& xRange, const Range& yRange);
 
     vtkSmartPointer<vtkChartLegend> Legend;
     vtkSmartPointer<vtkTooltipItem> Tooltip;
@@ -166,6 +264,19 @@ protected:
 
 private:
     ChartXY(const ChartXY&) = delete;
+    void RequestRender();
+    void SetSceneDirty();
+    /// The plots of corner @p corner, held alive for one walk over them.
+    std::vector<vtkSmartPointer<vtkPlot>> CornerPlots(std::size_t corner);
+    /// Pointer position and 5-pixel tolerance in the data space of corner @p corner.
+    void CornerQuery(
+        std::size_t corner, const vtkContextMouseEvent& mouse, vtkVector2f& position, vtkVector2f& tolerance);
+    /// Data positions of the pointer's current and last screen positions by corner 0's transform.
+    vtkVector2d MouseDelta(const vtkContextMouseEvent& mouse);
+    /// Replaces corner @p corner's items by @p items, in that order.
+    void SetCornerItems(
+        std::size_t corner, const std::vector<vtkSmartPointer<vtkAbstractContextItem>>& items);
+
     void operator=(const ChartXY&) = delete;
 };
 
