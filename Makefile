@@ -1,7 +1,7 @@
 # Entry points for a fresh Debian 12 machine. Each target installs what is
 # missing first (scripts/install-deps.sh), then configures and builds.
 #
-#   make test    build, then run the whole test suite (the command CI runs)
+#   make test    build, then run the whole test suite, then again under the sanitizers (CI runs this)
 #   make demo    build, then run the gallery (screenshots of every page without a display)
 #   make test-asan  the test suite under address and undefined-behaviour sanitizers
 #   make fuzz    run every libFuzzer target for FUZZ_SECONDS each
@@ -12,7 +12,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan fuzz demo bench clean
+.PHONY: deps build test test-release test-asan fuzz demo bench clean
 
 deps:
 	./scripts/install-deps.sh
@@ -23,8 +23,13 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
-	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+XVFB = xvfb-run -a -s "-screen 0 1280x1024x24"
+
+# The whole suite, then the same suite again under the sanitizers.
+test: test-release test-asan
+
+test-release: build
+	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
 
 # The same suite built by clang with AddressSanitizer and UndefinedBehaviorSanitizer,
 # plus a short run of every libFuzzer target.
@@ -35,7 +40,7 @@ $(ASAN_BUILD)/CMakeCache.txt:
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS (default 60).
 FUZZ_SECONDS ?= 60
