@@ -5,7 +5,7 @@
 #   make demo    build, then run the gallery (screenshots of every page without a display)
 #   make test-asan  the test suite under address and undefined-behaviour sanitizers
 #   make fuzz    run every libFuzzer target for FUZZ_SECONDS each
-#   make bench   build, then print the live chart's frame time (bench/bench_chart)
+#   make bench   build the benchmarks, then print their tables (bench/README.md)
 #   make build   configure and build only
 
 BUILD ?= build
@@ -55,9 +55,15 @@ demo: build
 	  xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/examples/gallery/gallery --screenshots $(BUILD)/screenshots; \
 	fi
 
-# Frame time of the live chart (4 series x 4096 points); not part of the tests.
-bench: build
-	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/bench_chart
+# The chart benchmarks against the bare VTK chart, QCustomPlot and Qwt (bench/README.md); not part of
+# the tests. A Release build of its own, so the figures do not depend on the test build's flags.
+BENCH_BUILD = $(BUILD)-benchmarks
+bench:
+	./scripts/install-deps.sh --bench
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DUTIL_UI_BUILD_TESTS=OFF \
+	  -DUTIL_UI_BUILD_GALLERY=OFF -DUTIL_UI_BUILD_DESIGNER_PLUGIN=OFF $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target bench_chart
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BENCH_BUILD)/bench/bench_chart
 
 clean:
 	rm -rf $(BUILD)

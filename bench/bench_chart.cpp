@@ -1,94 +1,633 @@
-// Frame time of a live chart: 4 series of 4096 points get new values, setData() and render(),
-// in an 800 x 600 widget. Prints the median and the 90th percentile of each step and of the frame.
+// Chart benchmarks: the live-profile frame of util::ChartWidget against a bare vtkChartXY, QCustomPlot
+// and Qwt; setData per point; the hover query against vtkPlotPoints' own search; start-up; peak memory.
+//
+// Without arguments the program is the driver: it runs every case in a process of its own, peers
+// alternating within each round, and prints the tables. With arguments it runs one case and prints
+// its raw figures (see usage()).
+#include "peer.h"
+
 #include <util/chart_widget.h>
 
-#include <vorn/Vorn3dParametricCurveArray.h>
-#include <vorn/VornProfileGenerator.h>
+#include "chart/chart_widget_p.h"
+#include "chart/plot.h"
+#include "chart/rendering_window.h"
+
+#include <vorn/VornVector.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMap>
+#include <QProcess>
+#include <QTimer>
+#include <QVTKOpenGLNativeWidget.h>
 #include <QWindow>
 
+#include <vtkAxis.h>
+#include <vtkCallbackCommand.h>
+#include <vtkChartLegend.h>
+#include <vtkChartXY.h>
+#include <vtkContextScene.h>
+#include <vtkContextView.h>
+#include <vtkFloatArray.h>
+#include <vtkGenericOpenGLRenderWindow.h>
+#include <vtkPlotPoints.h>
+#include <vtkRenderer.h>
+#include <vtkTable.h>
+
+#include <sys/resource.h>
+
 #include <algorithm>
-#include <array>
 #include <cstdio>
+#include <functional>
+#include <random>
 #include <vector>
+
+namespace bench {
+
+Profiles::Profiles(int pointCount)
+    : generator(7)
+{
+    generator.setPointCount(std::size_t(pointCount));
+}
+
+void Profiles::next(int frame)
+{
+    for (int i = 0; i < seriesCount; ++i)
+        generator.fill(curves[std::size_t(i)], 0.05 * frame, 1.3 * i);
+}
+
+bool showsSeries(const QImage& image, int minimum)
+{
+    // Axes, grid, text and backgrounds are grey; only markers are saturated.
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            lit += QColor(image.pixel(x, y)).hsvSaturation() > 128 ? 1 : 0;
+    }
+    return lit >= minimum;
+}
 
 namespace {
 
-constexpr int seriesCount = 4;
-constexpr int pointCount = 4096;
-constexpr int warmUpFrames = 20;
-constexpr int measuredFrames = 300;
+// ---------------------------------------------------------------------------------------------------
+// The VTK peers
 
-struct Samples
+/// Waits for the next frame of @p widget to reach the screen.
+void waitForSwap(QOpenGLWidget* widget, const std::function<void()>& paint)
 {
-    const char* name;
-    std::vector<double> ms;
+    QEventLoop loop;
+    QObject::connect(widget, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    paint();
+    loop.exec();
+}
 
-    void print()
+/// Counts the renders of a VTK render window.
+class RenderCounter
+{
+public:
+    void observe(vtkRenderWindow* window)
     {
-        std::sort(ms.begin(), ms.end());
-        const auto at
-            = [this](double q) { return ms[std::min(ms.size() - 1, std::size_t(q * double(ms.size())))]; };
-        std::printf("%-22s median %7.3f ms   p90 %7.3f ms\n", name, at(0.5), at(0.9));
+        command->SetClientData(&count);
+        command->SetCallback(
+            [](vtkObject*, unsigned long, void* data, void*) { ++*static_cast<int*>(data); });
+        window->AddObserver(vtkCommand::EndEvent, command);
     }
+    int count = 0;
+
+private:
+    vtkNew<vtkCallbackCommand> command;
 };
 
+class ChartPeer : public Peer
+{
+public:
+    explicit ChartPeer(int multiSamples)
+    {
+        surface = chart.findChild<QVTKOpenGLNativeWidget*>();
+        if (multiSamples >= 0)
+            surface->renderWindow()->SetMultiSamples(multiSamples);
+        counter.observe(surface->renderWindow());
+        for (int i = 0; i < seriesCount; ++i) {
+            util::ChartPlot plot;
+            plot.name = QStringLiteral("series %1").arg(i);
+            plot.color = Profiles::color(i);
+            list.push_back(plot);
+        }
+    }
+
+    QWidget* widget() override { return &chart; }
+
+    void setData(const Profiles& profiles) override
+    {
+        for (int i = 0; i < seriesCount; ++i)
+            list[std::size_t(i)].curves
+                = const_cast<Vorn3dParametricCurveArray*>(&profiles.curves[std::size_t(i)]);
+        chart.setData(list);
+    }
+
+    void draw() override
+    {
+        waitForSwap(surface, [this] { chart.render(); });
+    }
+    int renders() const override { return counter.count; }
+    QImage image() override { return surface->grabFramebuffer(); }
+
+    util::ChartWidget chart;
+
+private:
+    QVTKOpenGLNativeWidget* surface = nullptr;
+    RenderCounter counter;
+    std::vector<util::ChartPlot> list;
+};
+
+/// vtkChartXY with four vtkPlotPoints: the same tables, markers, title, legend and render settings.
+class VtkPeer : public Peer
+{
+public:
+    VtkPeer()
+    {
+        surface.setRenderWindow(window);
+        util::RenderingWindow::applyRenderSettings(window);
+        view->SetRenderWindow(window);
+        view->GetRenderer()->SetBackground(0, 0, 0);
+        view->GetScene()->AddItem(chart);
+        chart->SetShowLegend(true);
+        chart->SetTitle("Chart");
+        for (int i = 0; i < seriesCount; ++i) {
+            vtkNew<vtkFloatArray> x;
+            x->SetName("X Coordinates");
+            vtkNew<vtkFloatArray> y;
+            y->SetName(QStringLiteral("series %1").arg(i).toUtf8().constData());
+            tables[std::size_t(i)]->AddColumn(x);
+            tables[std::size_t(i)]->AddColumn(y);
+            auto* plot = vtkPlotPoints::SafeDownCast(chart->AddPlot(vtkChart::POINTS));
+            const QColor color = Profiles::color(i);
+            plot->SetColor(color.redF(), color.greenF(), color.blueF());
+            plot->SetMarkerStyle(vtkPlotPoints::SQUARE);
+            plot->SetMarkerSize(2.0f);
+            plot->SetInputData(tables[std::size_t(i)], 0, 1);
+            plots[std::size_t(i)] = plot;
+        }
+        counter.observe(window);
+    }
+
+    QWidget* widget() override { return &surface; }
+
+    void setData(const Profiles& profiles) override
+    {
+        for (int i = 0; i < seriesCount; ++i) {
+            VornVector buffer;
+            profiles.curves[std::size_t(i)].GetValidPoints(&buffer);
+            const auto* xy = static_cast<const float*>(buffer.GetData());
+            vtkTable* table = tables[std::size_t(i)];
+            table->SetNumberOfRows(vtkIdType(buffer.GetSize()));
+            float* x = vtkFloatArray::SafeDownCast(table->GetColumn(0))->GetPointer(0);
+            float* y = vtkFloatArray::SafeDownCast(table->GetColumn(1))->GetPointer(0);
+            for (std::size_t j = 0; j < buffer.GetSize(); ++j) {
+                x[j] = xy[2 * j];
+                y[j] = xy[2 * j + 1];
+            }
+            table->GetColumn(0)->Modified();
+            table->GetColumn(1)->Modified();
+            table->Modified();
+        }
+        if (!fitted) {
+            // Fixed axes on the first data, as the library's chart after its first fit.
+            for (int axis = 0; axis < 2; ++axis) {
+                double range[2] = { VTK_DOUBLE_MAX, VTK_DOUBLE_MIN };
+                for (auto& table : tables) {
+                    double columnRange[2];
+                    vtkFloatArray::SafeDownCast(table->GetColumn(axis == vtkAxis::BOTTOM ? 0 : 1))
+                        ->GetRange(columnRange);
+                    range[0] = std::min(range[0], columnRange[0]);
+                    range[1] = std::max(range[1], columnRange[1]);
+                }
+                chart->GetAxis(axis)->SetRange(range[0], range[1]);
+                chart->GetAxis(axis)->SetBehavior(vtkAxis::FIXED);
+            }
+            fitted = true;
+        }
+    }
+
+    void draw() override
+    {
+        waitForSwap(&surface, [this] { window->Render(); });
+    }
+    int renders() const override { return counter.count; }
+    QImage image() override { return surface.grabFramebuffer(); }
+
+    vtkNew<vtkChartXY> chart;
+    std::array<vtkPlotPoints*, seriesCount> plots {};
+
+private:
+    QVTKOpenGLNativeWidget surface;
+    vtkNew<vtkGenericOpenGLRenderWindow> window;
+    vtkNew<vtkContextView> view;
+    std::array<vtkNew<vtkTable>, seriesCount> tables;
+    RenderCounter counter;
+    bool fitted = false;
+};
+
+std::unique_ptr<Peer> makePeer(const QString& name)
+{
+    if (name == QLatin1String("chart"))
+        return std::make_unique<ChartPeer>(-1);
+    if (name.startsWith(QLatin1String("chart-msaa")))
+        return std::make_unique<ChartPeer>(name.mid(10).toInt());
+    if (name == QLatin1String("vtk"))
+        return std::make_unique<VtkPeer>();
+    return makeQtPeer(name);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The cases, one per process; each prints "key value value ..." lines for the driver.
+
+void showAndWait(QWidget* widget)
+{
+    widget->resize(800, 600);
+    widget->show();
+    QElapsedTimer wait;
+    wait.start();
+    while ((!widget->windowHandle() || !widget->windowHandle()->isExposed()) && wait.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+}
+
+double msSince(const QElapsedTimer& clock, qint64 start)
+{
+    return double(clock.nsecsElapsed() - start) / 1e6;
+}
+
+void printSamples(const char* key, const std::vector<double>& samples)
+{
+    std::printf("%s", key);
+    for (double v : samples)
+        std::printf(" %.6g", v);
+    std::printf("\n");
+}
+
+long peakRssKb()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+/// Frames: new values, setData, render, on screen.
+int runFrames(const QString& peerName, int pointCount)
+{
+    std::unique_ptr<Peer> peer = makePeer(peerName);
+    if (!peer) {
+        std::printf("missing\n");
+        return 0;
+    }
+    Profiles profiles(pointCount);
+    showAndWait(peer->widget());
+    const int frames = pointCount <= 4096 ? 80 : pointCount <= 16384 ? 40 : 20;
+    const int warmUp = 5;
+    std::vector<double> frame;
+    std::vector<double> set;
+    int badRenders = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (int n = 0; n < warmUp + frames; ++n) {
+        const int rendersBefore = peer->renders();
+        const qint64 start = clock.nsecsElapsed();
+        profiles.next(n);
+        const qint64 filled = clock.nsecsElapsed();
+        peer->setData(profiles);
+        const double setMs = msSince(clock, filled);
+        peer->draw();
+        const double frameMs = msSince(clock, start);
+        if (n >= warmUp && peer->renders() >= 0 && peer->renders() - rendersBefore != 1)
+            ++badRenders;
+        if (n == warmUp && !showsSeries(peer->image(), 200)) {
+            std::printf("error nothing painted\n");
+            return 1;
+        }
+        if (n >= warmUp) {
+            frame.push_back(frameMs);
+            set.push_back(setMs);
+        }
+    }
+    printSamples("frame", frame);
+    printSamples("setdata", set);
+    std::printf("rss %ld\n", peakRssKb());
+    if (badRenders)
+        std::printf("error %d frames did not render exactly once\n", badRenders);
+    return 0;
+}
+
+/// The nearest-point query of each plot within 5 pixels of a data point: the first after a new frame,
+/// then steady state. Times are per query over all four plots.
+int runHover(const QString& peerName, int pointCount)
+{
+    std::unique_ptr<Peer> peer = makePeer(peerName);
+    std::vector<vtkPlotPoints*> plots;
+    vtkAxis* xAxis = nullptr;
+    vtkAxis* yAxis = nullptr;
+    if (auto* ours = dynamic_cast<ChartPeer*>(peer.get())) {
+        util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&ours->chart);
+        xAxis = d->chart->GetAxis(vtkAxis::BOTTOM);
+        yAxis = d->chart->GetAxis(vtkAxis::LEFT);
+        for (vtkPlot* plot : d->plots)
+            plots.push_back(vtkPlotPoints::SafeDownCast(plot));
+    } else if (auto* vtk = dynamic_cast<VtkPeer*>(peer.get())) {
+        xAxis = vtk->chart->GetAxis(vtkAxis::BOTTOM);
+        yAxis = vtk->chart->GetAxis(vtkAxis::LEFT);
+        plots.assign(vtk->plots.begin(), vtk->plots.end());
+    } else {
+        std::printf("missing\n");
+        return 0;
+    }
+    Profiles profiles(pointCount);
+    showAndWait(peer->widget());
+    std::mt19937 random(3);
+    // As the chart asks: the library's plots by their three-argument search, VTK's by its own.
+    auto query = [&](const vtkVector2f& at, const vtkVector2f& tolerance) {
+        vtkIdType found = -1;
+        vtkVector2f location;
+        for (vtkPlotPoints* plot : plots) {
+            vtkIdType segment = -1;
+            if (auto* ours = util::PlotPoints::SafeDownCast(plot))
+                found = std::max(found, ours->GetNearestPoint(at, tolerance, &location));
+            else
+                found = std::max(found, plot->GetNearestPoint(at, tolerance, &location, &segment));
+        }
+        return found;
+    };
+    std::vector<double> first;
+    std::vector<double> steady;
+    int misses = 0;
+    QElapsedTimer clock;
+    clock.start();
+    const int frames = 40;
+    for (int n = 0; n < frames; ++n) {
+        profiles.next(n);
+        peer->setData(profiles);
+        peer->draw();
+        const double pxX = double(xAxis->GetPoint2()[0] - xAxis->GetPoint1()[0]);
+        const double pxY = double(yAxis->GetPoint2()[1] - yAxis->GetPoint1()[1]);
+        const vtkVector2f tolerance(float(5.0 * (xAxis->GetMaximum() - xAxis->GetMinimum()) / pxX),
+            float(5.0 * (yAxis->GetMaximum() - yAxis->GetMinimum()) / pxY));
+        VornVector buffer;
+        profiles.curves[std::size_t(n % seriesCount)].GetValidPoints(&buffer);
+        const auto* xy = static_cast<const float*>(buffer.GetData());
+        auto pointAt = [&] {
+            const std::size_t j = std::uniform_int_distribution<std::size_t>(0, buffer.GetSize() - 1)(random);
+            return vtkVector2f(xy[2 * j], xy[2 * j + 1]);
+        };
+        qint64 start = clock.nsecsElapsed();
+        misses += query(pointAt(), tolerance) < 0 ? 1 : 0;
+        first.push_back(msSince(clock, start) * 1000.0);
+        for (int q = 0; q < 50; ++q) {
+            const vtkVector2f at = pointAt();
+            start = clock.nsecsElapsed();
+            misses += query(at, tolerance) < 0 ? 1 : 0;
+            steady.push_back(msSince(clock, start) * 1000.0);
+        }
+    }
+    printSamples("first", first);
+    printSamples("steady", steady);
+    if (misses)
+        std::printf("error %d queries at a data point found nothing\n", misses);
+    return 0;
+}
+
+/// From constructing the widget to its first frame with 4 x 4096 points on screen.
+int runStartup(const QString& peerName)
+{
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<Peer> peer = makePeer(peerName);
+    Profiles profiles(4096);
+    profiles.next(0);
+    peer->widget()->resize(800, 600);
+    peer->widget()->show();
+    peer->setData(profiles);
+    peer->draw();
+    const double ms = msSince(clock, 0);
+    if (!showsSeries(peer->image(), 200)) {
+        std::printf("error nothing painted\n");
+        return 1;
+    }
+    printSamples("startup", { ms });
+    return 0;
+}
+
+/// Saves the chart with 4 x 1024 points and a slanted outline (drawn as shape outlines are: a line plot of
+/// width 2) at @p multiSamples, a 400 x 300 cut from the plot's middle, to judge marker and line quality.
+int runScreenshot(const QString& file, int multiSamples)
+{
+    ChartPeer peer(multiSamples);
+    Profiles profiles(1024);
+    profiles.next(0);
+    showAndWait(peer.widget());
+    peer.setData(profiles);
+    util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&peer.chart);
+    vtkNew<vtkTable> outline;
+    vtkNew<vtkFloatArray> x;
+    x->SetName("x");
+    vtkNew<vtkFloatArray> y;
+    y->SetName("outline");
+    outline->AddColumn(x);
+    outline->AddColumn(y);
+    // Corners as fractions of the data's extent.
+    const double corners[][2] = { { 0.3, 0.3 }, { 0.7, 0.4 }, { 0.6, 0.8 }, { 0.25, 0.6 }, { 0.3, 0.3 } };
+    const std::array<int, 8>& bounds = d->dataBounds;
+    outline->SetNumberOfRows(5);
+    for (int i = 0; i < 5; ++i) {
+        x->SetValue(i, float(bounds[0] + corners[i][0] * (bounds[1] - bounds[0])));
+        y->SetValue(i, float(bounds[2] + corners[i][1] * (bounds[3] - bounds[2])));
+    }
+    vtkPlot* line = d->chart->AddPlot(vtkChart::LINE);
+    line->SetInputData(outline, 0, 1);
+    line->SetColor(1.0, 1.0, 1.0);
+    line->SetWidth(2.0f);
+    peer.draw();
+    const QImage image = peer.image();
+    return image.copy(image.width() / 2 - 200, image.height() / 2 - 150, 400, 300).save(file) ? 0 : 1;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The driver
+
+struct Result
+{
+    QMap<QString, std::vector<double>> samples; ///< pooled over the rounds, by key
+    QStringList errors;
+};
+
+double quantile(std::vector<double> values, double q)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(q * double(values.size())))];
+}
+
+void runChild(const QStringList& arguments, Result& result)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!child.waitForFinished(600000) || child.exitCode() != 0)
+        result.errors << arguments.join(' ') + QStringLiteral(": failed");
+    const QStringList lines
+        = QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        QStringList words = line.split(' ', Qt::SkipEmptyParts);
+        const QString key = words.takeFirst();
+        if (key == QLatin1String("error")) {
+            result.errors << arguments.join(' ') + QStringLiteral(": ") + words.join(' ');
+            continue;
+        }
+        for (const QString& word : words)
+            result.samples[key].push_back(word.toDouble());
+    }
+}
+
+QString cell(const std::vector<double>& samples, int precision = 2)
+{
+    if (samples.empty())
+        return QStringLiteral("-");
+    return QStringLiteral("%1 / %2")
+        .arg(quantile(samples, 0.5), 0, 'f', precision)
+        .arg(quantile(samples, 0.9), 0, 'f', precision);
+}
+
+QString ratio(const std::vector<double>& a, const std::vector<double>& b)
+{
+    if (a.empty() || b.empty())
+        return QStringLiteral("-");
+    return QString::number(quantile(a, 0.5) / quantile(b, 0.5), 'f', 2);
+}
+
+void printRow(const QStringList& cells)
+{
+    QString line;
+    for (int i = 0; i < cells.size(); ++i)
+        line += i == 0 ? cells[i].leftJustified(8) : QStringLiteral("| ") + cells[i].leftJustified(17);
+    std::printf("%s\n", line.trimmed().toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+int drive(int rounds)
+{
+    const QStringList peers { "chart", "vtk", "qcustomplot", "qwt", "chart-msaa8" };
+    const QList<int> sizes { 1024, 4096, 16384, 65536 };
+    QMap<QString, Result> results; // by "case peer size"
+    auto run = [&](const QStringList& arguments) { runChild(arguments, results[arguments.join(' ')]); };
+    for (int round = 0; round < rounds; ++round) {
+        for (int size : sizes) {
+            for (const QString& peer : peers)
+                run({ "frame", peer, QString::number(size) });
+            for (const char* peer : { "chart", "vtk" })
+                run({ "hover", peer, QString::number(size) });
+        }
+        for (int i = 0; i < 3; ++i) {
+            for (const char* peer : { "chart", "vtk" })
+                run({ "startup", peer });
+        }
+    }
+    auto samples = [&](const QString& name, const QString& key) { return results[name].samples.value(key); };
+    auto frame = [&](const QString& peer, int size) {
+        return samples(QStringLiteral("frame %1 %2").arg(peer).arg(size), "frame");
+    };
+
+    std::printf("\nFrame: new values + setData + render + on screen; 4 series x N points, 800 x 600; "
+                "ms, median / p90\n");
+    printRow({ "N", "ChartWidget", "bare vtkChartXY", "QCustomPlot 2.1", "Qwt 6.1", "ChartWidget 8xMSAA",
+        "chart / vtk", "chart / QCP", "8xMSAA / chart" });
+    for (int size : sizes) {
+        printRow({ QString::number(size), cell(frame("chart", size)), cell(frame("vtk", size)),
+            cell(frame("qcustomplot", size)), cell(frame("qwt", size)), cell(frame("chart-msaa8", size)),
+            ratio(frame("chart", size), frame("vtk", size)),
+            ratio(frame("chart", size), frame("qcustomplot", size)),
+            ratio(frame("chart-msaa8", size), frame("chart", size)) });
+    }
+
+    std::printf("\nsetData alone, ns per point, median / p90 (bare VTK: its table fill)\n");
+    printRow({ "N", "ChartWidget", "bare vtkChartXY" });
+    for (int size : sizes) {
+        auto perPoint = [&](const QString& peer) {
+            std::vector<double> v = samples(QStringLiteral("frame %1 %2").arg(peer).arg(size), "setdata");
+            for (double& x : v)
+                x *= 1e6 / (seriesCount * size);
+            return v;
+        };
+        printRow({ QString::number(size), cell(perPoint("chart")), cell(perPoint("vtk")) });
+    }
+
+    std::printf("\nHover: nearest point within 5 px, all four plots asked; us per query, median / p90\n");
+    printRow({ "N", "first: chart", "first: vtkPlotPoints", "first ratio", "steady: chart",
+        "steady: vtkPlotPoints", "steady ratio" });
+    for (int size : sizes) {
+        auto hover = [&](const QString& peer, const char* key) {
+            return samples(QStringLiteral("hover %1 %2").arg(peer).arg(size), key);
+        };
+        printRow({ QString::number(size), cell(hover("chart", "first"), 1), cell(hover("vtk", "first"), 1),
+            ratio(hover("chart", "first"), hover("vtk", "first")), cell(hover("chart", "steady"), 2),
+            cell(hover("vtk", "steady"), 2), ratio(hover("chart", "steady"), hover("vtk", "steady")) });
+    }
+
+    std::printf(
+        "\nStart-up to the first frame (4 x 4096 points), ms, median / p90; peak RSS at 4 x 65536, MB\n");
+    printRow({ "", "ChartWidget", "bare vtkChartXY", "chart / vtk" });
+    printRow({ "start-up", cell(samples("startup chart", "startup"), 1),
+        cell(samples("startup vtk", "startup"), 1),
+        ratio(samples("startup chart", "startup"), samples("startup vtk", "startup")) });
+    QStringList memory { "peak RSS" };
+    for (const char* peer : { "chart", "vtk", "qcustomplot", "qwt" }) {
+        const std::vector<double> rss = samples(QStringLiteral("frame %1 65536").arg(peer), "rss");
+        memory << (rss.empty()
+                ? QStringLiteral("-")
+                : QStringLiteral("%1 %2").arg(peer).arg(quantile(rss, 1.0) / 1024.0, 0, 'f', 0));
+    }
+    printRow(memory);
+
+    QStringList errors;
+    for (auto it = results.cbegin(); it != results.cend(); ++it)
+        errors << it->errors;
+    for (auto it = results.cbegin(); it != results.cend(); ++it) {
+        if (it->samples.isEmpty() && it->errors.isEmpty())
+            std::printf("not measured: %s (peer not built)\n", it.key().toLocal8Bit().constData());
+    }
+    for (const QString& error : errors)
+        std::printf("ERROR %s\n", error.toLocal8Bit().constData());
+    return errors.isEmpty() ? 0 : 1;
+}
+
+int usage()
+{
+    std::printf(
+        "usage: bench_chart [--rounds R]            all cases, R rounds (default 2)\n"
+        "       bench_chart frame PEER N | hover PEER N | startup PEER | screenshot FILE.png SAMPLES\n"
+        "PEER: chart, chart-msaaK (K samples), vtk, qcustomplot, qwt\n");
+    return 2;
+}
+
 } // namespace
+
+} // namespace bench
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    util::ChartWidget chart;
-    chart.resize(800, 600);
-    chart.show();
-    QElapsedTimer wait;
-    wait.start();
-    while ((!chart.windowHandle() || !chart.windowHandle()->isExposed()) && wait.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents();
-
-    VornProfileGenerator generator(7);
-    generator.setPointCount(pointCount);
-    std::array<Vorn3dParametricCurveArray, seriesCount> curves;
-    const int kinds[seriesCount] = { util::Profile, util::Reflectance, util::PeakWidth, util::Profile };
-    std::vector<util::ChartPlot> list;
-    for (int i = 0; i < seriesCount; ++i) {
-        util::ChartPlot plot;
-        plot.curves = &curves[std::size_t(i)];
-        plot.name = QStringLiteral("series %1").arg(i);
-        plot.kind = kinds[i];
-        plot.color = QColor::fromHsv(i * 90, 255, 255);
-        list.push_back(plot);
-    }
-
-    Samples fill { "new values", {} };
-    Samples setData { "setData", {} };
-    Samples render { "render", {} };
-    Samples frame { "frame (all three)", {} };
-    QElapsedTimer clock;
-    for (int n = 0; n < warmUpFrames + measuredFrames; ++n) {
-        clock.start();
-        for (int i = 0; i < seriesCount; ++i)
-            generator.fill(curves[std::size_t(i)], 0.05 * n, 1.3 * i);
-        const qint64 filled = clock.nsecsElapsed();
-        chart.setData(list);
-        const qint64 set = clock.nsecsElapsed();
-        chart.render();
-        const qint64 rendered = clock.nsecsElapsed();
-        if (n >= warmUpFrames) {
-            fill.ms.push_back(double(filled) / 1e6);
-            setData.ms.push_back(double(set - filled) / 1e6);
-            render.ms.push_back(double(rendered - set) / 1e6);
-            frame.ms.push_back(double(rendered) / 1e6);
-        }
-        QCoreApplication::processEvents(); // let the widget show the frame, outside the timing
-    }
-    std::printf(
-        "%d series x %d points, 800 x 600 widget, %d frames\n", seriesCount, pointCount, measuredFrames);
-    for (Samples* samples : { &fill, &setData, &render, &frame })
-        samples->print();
-    return 0;
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("--rounds"))
+        return bench::drive(arguments.size() == 2 ? std::max(1, arguments[1].toInt()) : 2);
+    const QString which = arguments.value(0);
+    if (which == QLatin1String("frame") && arguments.size() == 3)
+        return bench::runFrames(arguments[1], arguments[2].toInt());
+    if (which == QLatin1String("hover") && arguments.size() == 3)
+        return bench::runHover(arguments[1], arguments[2].toInt());
+    if (which == QLatin1String("startup") && arguments.size() == 2)
+        return bench::runStartup(arguments[1]);
+    if (which == QLatin1String("screenshot") && arguments.size() == 3)
+        return bench::runScreenshot(arguments[1], arguments[2].toInt());
+    return bench::usage();
 }

@@ -11,10 +11,17 @@ RenderingWindow::RenderingWindow(QWidget* parent)
     , renderWindow(vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New())
 {
     QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat(false));
+    applyRenderSettings(renderWindow);
     setRenderWindow(renderWindow);
     OutputRedirector::install();
 }
 
 RenderingWindow::~RenderingWindow() = default;
+
+void RenderingWindow::applyRenderSettings(vtkRenderWindow* window)
+{
+    window->SetMultiSamples(0);
+    window->LineSmoothingOn();
+}
 
 } // namespace util
