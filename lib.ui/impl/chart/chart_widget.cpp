@@ -4,6 +4,8 @@
 #include "chart/rendering_window.h"
 #include "chart/saturate.h"
 
+#include <util/shape.h>
+
 #include <QVBoxLayout>
 #include <QVTKInteractor.h>
 #include <vtkAxis.h>
@@ -38,6 +40,7 @@ ChartWidgetPrivate::ChartWidgetPrivate(ChartWidget* owner)
     , callbacks(std::make_unique<ChartCallbacks>())
     , view(vtkSmartPointer<vtkContextView>::New())
     , chart(vtkSmartPointer<ChartXY>::New())
+    , shapeOverlay(std::make_unique<ShapeOverlay>(chart))
 { }
 
 ChartWidgetPrivate::Scale ChartWidgetPrivate::scale() const
@@ -202,6 +205,62 @@ void ChartWidget::pixelToCoordinate(const Point2D& in, Point2D& out) const
     const ChartWidgetPrivate::Scale s = d->scale();
     out.setX(in.x() / s.wPx * s.xSpan);
     out.setY(in.y() / s.hPx * s.ySpan);
+}
+
+void ChartWidget::addShape(const Shape& shape)
+{
+    d->shapeOverlay->add(shape);
+}
+
+void ChartWidget::clearShape()
+{
+    d->shapeOverlay->clear();
+}
+
+void ChartWidget::drawShapes()
+{
+    d->shapeOverlay->draw();
+}
+
+void ChartWidget::redrawShapes()
+{
+    d->shapeOverlay->redraw();
+    d->renderingWindow->renderPending = true;
+}
+
+void ChartWidget::removeShape(const QString& title)
+{
+    d->shapeOverlay->remove(d->shapeOverlay->indexOf(title));
+}
+
+void ChartWidget::removeShape(int identifier)
+{
+    d->shapeOverlay->remove(d->shapeOverlay->indexOf(identifier));
+}
+
+Shape* ChartWidget::shape(const QString& title)
+{
+    return d->shapeOverlay->at(d->shapeOverlay->indexOf(title));
+}
+
+Shape* ChartWidget::shape(int identifier)
+{
+    return d->shapeOverlay->at(d->shapeOverlay->indexOf(identifier));
+}
+
+void ChartWidget::updateShape(const QString& title, const Shape& shape)
+{
+    d->shapeOverlay->update(d->shapeOverlay->indexOf(title), shape);
+}
+
+void ChartWidget::updateShape(const Shape& shape)
+{
+    d->shapeOverlay->update(d->shapeOverlay->indexOf(shape.identifier()), shape);
+}
+
+void ChartWidget::updateShape(int identifier, const Shape& shape)
+{
+    d->shapeOverlay->update(d->shapeOverlay->indexOf(identifier), shape);
 }
 
 void ChartWidget::xCustomTooltip(std::function<double(int, double)> function)

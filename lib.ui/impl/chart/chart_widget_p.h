@@ -5,6 +5,7 @@
 
 #include "chart/chart_callbacks.h"
 #include "chart/chart_xy.h"
+#include "chart/shape_overlay.h"
 
 #include <vtkContextView.h>
 #include <vtkSmartPointer.h>
@@ -56,6 +57,7 @@ public:
     std::vector<vtkPlot*> plots; ///< owned by the chart
     vtkSmartPointer<vtkContextView> view;
     vtkSmartPointer<ChartXY> chart;
+    std::unique_ptr<ShapeOverlay> const shapeOverlay; ///< after chart: goes first, unlinking its plots
     /// {xMin, xMax, yMin, yMax} of the primary (bottom/left) then the secondary (top/right) axes.
     std::array<int, 8> dataBounds { -100000, 100000, -100000, 100000, -100000, 100000, -100000, 100000 };
     bool resetOnNewData = false;

@@ -16,6 +16,7 @@ namespace util {
 enum class Axis : int { Left = 0, Bottom = 1, Right = 2, Top = 3 };
 
 class ChartWidgetPrivate;
+class Shape;
 
 /**
  * @brief Interactive XY chart of sensor profiles on a dark VTK scene.
@@ -104,6 +105,48 @@ public:
     void coordinateToPixel(const Point2D& in, Point2D& out) const;
     /// Converts a pixel length to a data-space length; invalid in gives NaN.
     void pixelToCoordinate(const Point2D& in, Point2D& out) const;
+
+    /**
+     * Stores a copy of @p shape and builds its coordinate tables. The shape
+     * shows after the next drawShapes(). The chart calls the callbacks of the
+     * stored copy, which a callback reaches through shape().
+     */
+    void addShape(const Shape& shape);
+    /// Forgets every shape; their plots stay, inert, until the next drawShapes().
+    void clearShape();
+    /**
+     * Replaces the shape plots by new ones from the stored shapes: an outline
+     * (when the shape has lines) and a handle plot (when its handles are
+     * visible) per shape whose hasPlot() is true, painted beneath the data.
+     * Call it after adding, removing or clearing shapes, or after changing a
+     * shape's number of lines; not from inside a shape's callback during a
+     * drag, which would end the drag. Does not ask for a render.
+     */
+    void drawShapes();
+    /// Refreshes colour and visibility of the drawn shapes from the stored shapes, and asks for a render.
+    void redrawShapes();
+    /// Removes the first shape titled @p title (case-sensitive); its plots stay, inert, until drawShapes().
+    void removeShape(const QString& title);
+    /// Removes the first shape with @p identifier; its plots stay, inert, until drawShapes().
+    void removeShape(int identifier);
+    /**
+     * The first stored shape titled @p title, or null. The pointer stays valid
+     * until that shape is removed or the shapes are cleared.
+     */
+    Shape* shape(const QString& title);
+    /// The first stored shape with @p identifier, or null. @see shape(const QString&)
+    Shape* shape(int identifier);
+    /**
+     * Replaces the first shape titled @p title by a copy of @p shape, in place
+     * (pointers from shape() stay valid), and rewrites its tables; column names
+     * and plot attributes stay until drawShapes() or redrawShapes(). Safe from
+     * inside that shape's own callbacks. Nothing happens without a match.
+     */
+    void updateShape(const QString& title, const Shape& shape);
+    /// As updateShape(const QString&, const Shape&), matching @p shape's identifier.
+    void updateShape(const Shape& shape);
+    /// As updateShape(const QString&, const Shape&), matching @p identifier.
+    void updateShape(int identifier, const Shape& shape);
 
     /// Maps (point index in its series, x) to the x a tooltip's %a code shows; an empty function clears it.
     void xCustomTooltip(std::function<double(int, double)> function);
