@@ -21,6 +21,7 @@ private Q_SLOTS:
     void classNamesAndTypes();
     void indexFindsLowestIdInBox();
     void indexReachesEveryPoint();
+    void indexOverSortedPoints();
     void plotPointsSearch();
 };
 
@@ -93,6 +94,38 @@ void TstPlots::indexReachesEveryPoint()
     QCOMPARE(empty.find({ 0, 0 }, { 1, 1 }, nullptr), vtkIdType(-1));
 }
 
+void TstPlots::indexOverSortedPoints()
+{
+    // Ascending x (with a tie): searched in place, with the same answers as over a sorted copy.
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    float xy[] = { 0, 0, 5.0f, 5.9f, 5.0f, 5.0f, 5.5f, 5.1f, 20, nan, 30, 30 };
+    util::NearestPointIndex index;
+    index.build(xy, 6);
+    QVERIFY(index.searchesInPlace());
+    QCOMPARE(index.size(), std::size_t(6));
+    vtkVector2f location(-1, -1);
+    QCOMPARE(index.find({ 5, 5 }, { 1, 1 }, &location), vtkIdType(1));
+    QCOMPARE(location, vtkVector2f(5.0f, 5.9f));
+    QCOMPARE(index.find({ 5.5f, 5 }, { 0.2f, 0.2f }, nullptr), vtkIdType(3));
+    QCOMPARE(index.find({ 30, 30 }, { 1, 1 }, nullptr), vtkIdType(5));
+    QCOMPARE(index.find({ 31, 30 }, { 1, 1 }, nullptr), vtkIdType(-1)); // the box is open
+    QCOMPARE(index.find({ 20, 0 }, { 1, 1e9f }, nullptr), vtkIdType(-1)); // a NaN y is never found
+    QCOMPARE(index.find({ nan, 5 }, { 1, 1 }, nullptr), vtkIdType(-1));
+    QCOMPARE(index.find({ 5, 5 }, { nan, 1 }, nullptr), vtkIdType(-1));
+
+    // One x out of order or NaN: the index sorts a copy and the caller's array no longer matters.
+    for (float odd : { 1.0f, nan }) {
+        xy[8] = odd;
+        xy[9] = 0;
+        index.build(xy, 6);
+        QVERIFY(!index.searchesInPlace());
+        xy[2] = 1000; // a stale array must not change the answers
+        QCOMPARE(index.find({ 5, 5 }, { 1, 1 }, nullptr), vtkIdType(1));
+        QCOMPARE(index.find({ 1, 0 }, { 0.5f, 1e9f }, nullptr), odd == 1.0f ? vtkIdType(4) : vtkIdType(-1));
+        xy[2] = 5.0f;
+    }
+}
+
 void TstPlots::plotPointsSearch()
 {
     vtkNew<util::ChartXY> chart;
@@ -105,9 +138,11 @@ void TstPlots::plotPointsSearch()
     y->SetName("y");
     table->AddColumn(x);
     table->AddColumn(y);
-    const float points[][2] = { { 10, 1 }, { 50, 2 }, { 100.5f, 3 } };
-    table->SetNumberOfRows(3);
-    for (int i = 0; i < 3; ++i) {
+    // Not sorted by x: ids 1 and 2 both lie in the box around (50, 2); VTK's own search would answer 2,
+    // the one with the lower x.
+    const float points[][2] = { { 10, 1 }, { 50.5f, 2 }, { 49.8f, 2 }, { 100.5f, 3 } };
+    table->SetNumberOfRows(4);
+    for (int i = 0; i < 4; ++i) {
         x->SetValue(i, points[i][0]);
         y->SetValue(i, points[i][1]);
     }
@@ -119,15 +154,22 @@ void TstPlots::plotPointsSearch()
     // Without cached points nothing can be found.
     QCOMPARE(plot->GetNearestPoint({ 50, 2 }, { 1, 1 }, &location), vtkIdType(-1));
     plot->Update();
-    // VTK's own search answers first: no index is built for it.
+    // The index answers, with the lowest id in the box.
     QCOMPARE(plot->GetNearestPoint({ 50, 2 }, { 1, 1 }, &location), vtkIdType(1));
-    QCOMPARE(location, vtkVector2f(50, 2));
-    QVERIFY(!plot->hasSearchIndex());
-    // A miss falls back to the index, which is built once and kept.
-    QCOMPARE(plot->GetNearestPoint({ 70, 2 }, { 1, 1 }, &location), vtkIdType(-1));
+    QCOMPARE(location, vtkVector2f(50.5f, 2));
     QVERIFY(plot->hasSearchIndex());
+    QCOMPARE(plot->GetNearestPoint({ 70, 2 }, { 1, 1 }, &location), vtkIdType(-1));
     plot->setSearchRange(0, 200);
     QVERIFY(!plot->hasSearchIndex());
+
+    // New data without a new search range: the next query follows them.
+    QCOMPARE(plot->GetNearestPoint({ 100.5f, 3 }, { 1, 1 }, &location), vtkIdType(3));
+    x->SetValue(3, 70);
+    x->Modified();
+    table->Modified();
+    plot->Update();
+    QCOMPARE(plot->GetNearestPoint({ 70, 3 }, { 1, 1 }, &location), vtkIdType(3));
+    QCOMPARE(plot->GetNearestPoint({ 100.5f, 3 }, { 1, 1 }, &location), vtkIdType(-1));
 }
 
 QTEST_MAIN(TstPlots)

@@ -12,10 +12,14 @@ namespace util {
 /**
  * @brief Point lookup for hover tooltips and picking: which point lies in a tolerance box.
  *
- * Built once from a packed (x, y) float array; a query answers the lowest
- * point id strictly inside the box in O(log n + k), k being the number of
- * points whose x lies inside the box. Points with a NaN coordinate are never
- * found.
+ * Built from a packed (x, y) float array; a query answers the lowest point id
+ * strictly inside the box in O(log n + k), k being the number of points whose
+ * x lies inside the box. Points with a NaN coordinate are never found.
+ *
+ * Sensor profiles arrive sorted by x. For such data the build is one O(n) pass
+ * that only checks the order: the index then searches the caller's array in
+ * place, which must stay alive and unchanged until the next build. Other data
+ * are copied and sorted, O(n log n).
  */
 class UTIL_UI_EXPORT NearestPointIndex
 {
@@ -31,7 +35,9 @@ public:
     vtkIdType find(const vtkVector2f& point, const vtkVector2f& tolerance, vtkVector2f* location) const;
 
     /// Number of points the index can find.
-    std::size_t size() const { return entries.size(); }
+    std::size_t size() const { return sorted ? std::size_t(sortedCount) : entries.size(); }
+    /// Whether the last build found x ascending and searches the caller's array in place.
+    bool searchesInPlace() const { return sorted != nullptr; }
 
 private:
     struct Entry
@@ -40,7 +46,9 @@ private:
         float y;
         vtkIdType id;
     };
-    std::vector<Entry> entries; ///< sorted by x, then id
+    std::vector<Entry> entries; ///< sorted by x, then id; empty while searching in place
+    const float* sorted = nullptr; ///< the caller's array when its x ascend and none is NaN
+    vtkIdType sortedCount = 0;
 };
 
 } // namespace util

@@ -52,9 +52,8 @@ PlotPoints::~PlotPoints() = default;
 vtkIdType PlotPoints::GetNearestPoint(
     const vtkVector2f& point, const vtkVector2f& tolerance, vtkVector2f* location)
 {
-    const vtkIdType found = vtkPlot::GetNearestPoint(point, tolerance, location);
-    if (found != -1)
-        return found;
+    // VTK's own search would sort a copy of the points on the first query after every data change; the
+    // index costs one pass over data sorted by x, as profiles are, and answers for every point.
     if (!Points || Points->GetDataType() != VTK_FLOAT)
         return -1;
     if (!index || indexTime != BuildTime.GetMTime()) {

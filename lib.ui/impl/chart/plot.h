@@ -80,12 +80,13 @@ UTIL_UI_DECLARE_PLOT(PlotArea, vtkPlotArea)
 #undef UTIL_UI_DECLARE_PLOT
 
 /**
- * @brief Points plot (chart type 1) with a fallback nearest-point search for tooltips and picking.
+ * @brief Points plot (chart type 1) with its own nearest-point search for tooltips and picking.
  *
- * The three-argument GetNearestPoint() first asks VTK's own search; when that
- * finds nothing it answers from an index over the plot's cached points: the
- * lowest point id strictly inside the tolerance box. The index is built on the
- * first query and rebuilt after the cached points or the search range change.
+ * The three-argument GetNearestPoint() answers from a NearestPointIndex over
+ * the plot's cached points (all of them, whatever the plot paints): the lowest
+ * point id strictly inside the tolerance box. The index is built on the first
+ * query and rebuilt after the cached points or the search range change; for
+ * points sorted by x that costs one pass, where VTK's search sorts a copy.
  * Call the three-argument form: VTK's four-argument form reaches this search
  * only through its deprecated-call path, which emits a VTK warning on a hit.
  */
