@@ -9,6 +9,8 @@
 
 #include <vorn/Vorn3dParametricCurveArray.h>
 
+#include "gl_driver.h"
+
 #include <QtTest>
 
 #include <vtkAxis.h>
@@ -22,11 +24,7 @@
 #include <vtkVectorOperators.h>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
-
-#include <dlfcn.h>
-#include <link.h>
 
 using util::Axis;
 
@@ -79,14 +77,7 @@ struct ChartFixture
 
     void close()
     {
-        // Keep the GL driver loaded until exit, so that leak reports can name its allocations.
-        dl_iterate_phdr(
-            [](dl_phdr_info* info, size_t, void*) {
-                if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so"))
-                    dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-                return 0;
-            },
-            nullptr);
+        keepGlDriverLoaded();
         widget.reset();
     }
 

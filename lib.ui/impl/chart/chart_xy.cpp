@@ -162,6 +162,16 @@ void rewriteShapePlots(vtkPlot* plot, Plot* info, Coordinate coordinate)
         writeLines(outline, *shape, coordinate);
 }
 
+/// @p plots, none of them picked for a body drag any more.
+std::vector<vtkSmartPointer<vtkPlot>> deselected(std::vector<vtkSmartPointer<vtkPlot>> plots)
+{
+    for (vtkPlot* plot : plots) {
+        if (Plot* info = plotInfo(plot))
+            info->selected = false;
+    }
+    return plots;
+}
+
 /// A shape plot that may be dragged.
 bool draggable(const Plot* info)
 {
@@ -1380,11 +1390,7 @@ void ChartXY::PressShapes(const vtkContextMouseEvent& mouse)
 {
     const Point2D point = ShapeMousePoint(mouse);
     for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
-        const std::vector<vtkSmartPointer<vtkPlot>> plots = CornerPlots(c);
-        for (vtkPlot* plot : plots) {
-            if (Plot* info = plotInfo(plot))
-                info->selected = false;
-        }
+        const std::vector<vtkSmartPointer<vtkPlot>> plots = deselected(CornerPlots(c));
         int best = INT_MIN;
         for (vtkPlot* plot : plots) {
             Plot* info = plotInfo(plot);
@@ -1434,11 +1440,7 @@ bool ChartXY::PickShapeForDrag(const vtkContextMouseEvent& mouse)
     const Point2D point = ShapeMousePoint(mouse);
     bool picked = false;
     for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
-        const std::vector<vtkSmartPointer<vtkPlot>> plots = CornerPlots(c);
-        for (vtkPlot* plot : plots) {
-            if (Plot* info = plotInfo(plot))
-                info->selected = false;
-        }
+        const std::vector<vtkSmartPointer<vtkPlot>> plots = deselected(CornerPlots(c));
         int best = INT_MIN;
         Plot* pick = nullptr;
         for (vtkPlot* plot : plots) {
@@ -1565,11 +1567,7 @@ void ChartXY::TranslateShapes(const vtkContextMouseEvent& mouse)
 void ChartXY::ReleaseShapes()
 {
     for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
-        const std::vector<vtkSmartPointer<vtkPlot>> plots = CornerPlots(c);
-        for (vtkPlot* plot : plots) {
-            if (Plot* info = plotInfo(plot))
-                info->selected = false;
-        }
+        const std::vector<vtkSmartPointer<vtkPlot>> plots = deselected(CornerPlots(c));
         for (vtkPlot* plot : plots) {
             Plot* info = plotInfo(plot);
             if (info && info->shape)
