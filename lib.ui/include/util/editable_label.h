@@ -24,6 +24,7 @@ Q_SIGNALS:
     void signal_activateEditor(QString current_text);
 
 protected:
+    /// Emits signal_activateEditor() with the label's text.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
@@ -40,7 +41,9 @@ Q_SIGNALS:
     void signal_editFinished(QString text);
 
 protected:
+    /// Ends the edit: emits signal_editFinished().
     void focusOutEvent(QFocusEvent* event) override;
+    /// Return, Enter and Escape end the edit; other keys edit the text.
     void keyPressEvent(QKeyEvent* event) override;
 };
 
@@ -60,6 +63,7 @@ class UTIL_UI_EXPORT EditableLabel : public QWidget
     Q_OBJECT
 
 public:
+    /// An empty label; the editor is hidden until the first double-click.
     explicit EditableLabel(QWidget* parent = nullptr);
 
     /// Sets the accepted text on the label and the editor; emits signal_textChanged() when it differs.

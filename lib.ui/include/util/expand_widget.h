@@ -21,6 +21,7 @@ class UTIL_UI_EXPORT ExpandWidgetHeader : public QLabel
     Q_OBJECT
 
 public:
+    /// An empty header; set its text as on any QLabel.
     explicit ExpandWidgetHeader(QWidget* parent = nullptr);
 
 Q_SIGNALS:
@@ -45,6 +46,7 @@ class UTIL_UI_EXPORT ExpandWidget : public QWidget
     Q_OBJECT
 
 public:
+    /// An expanded section with an empty header and body.
     explicit ExpandWidget(QWidget* parent = nullptr);
 
     /// Appends a push button with @p text and @p icon to the body and returns it (owned by the body).

@@ -28,7 +28,9 @@ Q_SIGNALS:
     void signal_closing();
 
 protected:
+    /// Emits signal_closing(); the dialog then closes.
     void closeEvent(QCloseEvent* event) override;
+    /// Emits signal_focustLost().
     void focusOutEvent(QFocusEvent* event) override;
 };
 

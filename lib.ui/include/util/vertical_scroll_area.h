@@ -20,9 +20,11 @@ class UTIL_UI_EXPORT VerticalScrollArea : public QScrollArea
     Q_OBJECT
 
 public:
+    /// An empty scroll area without a horizontal scroll bar.
     explicit VerticalScrollArea(QWidget* parent = nullptr);
 
 protected:
+    /// Keeps the area at least as wide as its content.
     void resizeEvent(QResizeEvent* event) override;
 };
 
