@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <type_traits>
 
 namespace fuzz {
@@ -73,6 +74,13 @@ public:
         return value;
     }
 
+    /// All bytes not read yet, as they are.
+    std::string rest()
+    {
+        std::string bytes(reinterpret_cast<const char*>(m_data), m_size);
+        m_size = 0;
+        return bytes;
+    }
     /**
      * Up to @p maxLength characters, each chosen by one byte from @p alphabet or, for the one
      * choice past its end, any UTF-16 code unit (lone surrogates included) from the next two bytes.

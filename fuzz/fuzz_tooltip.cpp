@@ -2,6 +2,7 @@
 // and mapped values (NaN, infinities and huge numbers included).
 #include "chart/chart_callbacks.h"
 #include "chart/chart_xy.h"
+#include "fuzz_input.h"
 
 #include <vtkAxis.h>
 #include <vtkNew.h>
@@ -9,61 +10,7 @@
 #include <vtkStringArray.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <string>
-
-namespace {
-
-class Input
-{
-public:
-    Input(const std::uint8_t* data, std::size_t size)
-        : m_data(data)
-        , m_size(size)
-    { }
-    std::uint8_t byte()
-    {
-        if (m_size == 0)
-            return 0;
-        --m_size;
-        return *m_data++;
-    }
-    double number()
-    {
-        double value = 0;
-        std::uint8_t raw[sizeof value] = {};
-        for (auto& b : raw)
-            b = byte();
-        std::memcpy(&value, raw, sizeof value);
-        return value;
-    }
-    std::int64_t integer()
-    {
-        std::int64_t value = 0;
-        for (int i = 0; i < 8; ++i)
-            value = (value << 8) | byte();
-        return value;
-    }
-    std::string rest()
-    {
-        std::string text(reinterpret_cast<const char*>(m_data), m_size);
-        m_size = 0;
-        return text;
-    }
-
-private:
-    const std::uint8_t* m_data;
-    std::size_t m_size;
-};
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -72,10 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static util::ChartCallbacks callbacks;
     chart->SetCallbacks(&callbacks);
 
-    Input in(data, size);
+    fuzz::Input in(data, size);
+    using fuzz::check;
     const std::uint8_t flags = in.byte();
-    const double mappedX = in.number();
-    const double mappedY = in.number();
+    const double mappedX = in.raw<double>();
+    const double mappedY = in.raw<double>();
     callbacks.xTooltip = flags & 1
         ? std::function<double(int, double)>([mappedX](int, double) { return mappedX; })
         : nullptr;
@@ -90,8 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     plot->SetIndexedLabels(flags & 8 ? labels.Get() : nullptr);
     plot->SetLabel("series");
 
-    const vtkVector2d position(in.number(), in.number());
-    const vtkIdType index = vtkIdType(in.integer());
+    const double x = in.raw<double>();
+    const vtkVector2d position(x, in.raw<double>());
+    const vtkIdType index = vtkIdType(in.raw<std::int64_t>());
     const std::string format = in.rest();
     plot->SetTooltipLabelFormat(format.c_str());
 
