@@ -4,10 +4,19 @@
 
 #include "chart/plot.h"
 
+#include "chart/marker_thinning.h"
 #include "chart/nearest_point_index.h"
 
+#include <vtkBrush.h>
+#include <vtkContext2D.h>
+#include <vtkContextDevice2D.h>
+#include <vtkIdTypeArray.h>
+#include <vtkMatrix3x3.h>
 #include <vtkObjectFactory.h>
+#include <vtkOpenGLGL2PSHelper.h>
+#include <vtkPen.h>
 #include <vtkPoints2D.h>
+#include <vtkUnsignedCharArray.h>
 
 namespace util {
 
@@ -63,6 +72,35 @@ vtkIdType PlotPoints::GetNearestPoint(
         indexTime = BuildTime.GetMTime();
     }
     return index->find(point, tolerance, location);
+}
+
+bool PlotPoints::Paint(vtkContext2D* painter)
+{
+    vtkContextDevice2D* device = painter ? painter->GetDevice() : nullptr;
+    vtkOpenGLGL2PSHelper* exporter = vtkOpenGLGL2PSHelper::GetInstance();
+    const bool plain = ThinMarkers && Visible && device && !device->GetBufferIdMode() && Points
+        && Points->GetDataType() == VTK_FLOAT && Points->GetNumberOfPoints() > 0
+        && MarkerStyle != VTK_MARKER_NONE && MarkerSize > 0.0f && !(ScalarVisibility && Colors)
+        && !(Selection && Selection->GetNumberOfTuples() > 0)
+        && !(exporter && exporter->GetActiveState() != vtkOpenGLGL2PSHelper::Inactive);
+    if (!plain)
+        return Superclass::Paint(painter);
+    if (!thinning)
+        thinning = std::make_unique<MarkerThinning>();
+    vtkNew<vtkMatrix3x3> matrix;
+    device->GetMatrix(matrix);
+    vtkIdType kept = 0;
+    float* points
+        = thinning->thin(static_cast<const float*>(Points->GetVoidPointer(0)), Points->GetNumberOfPoints(),
+            matrix->GetData(), device->GetWidth(), device->GetHeight(), MarkerSize, kept);
+    if (!points)
+        return Superclass::Paint(painter);
+    painter->ApplyPen(Pen);
+    painter->ApplyBrush(Brush);
+    painter->GetPen()->SetWidth(MarkerSize);
+    if (kept > 0)
+        painter->DrawMarkers(MarkerStyle, false, points, int(std::min<vtkIdType>(kept, VTK_INT_MAX)));
+    return true;
 }
 
 void PlotPoints::setSearchRange(double xMin, double xMax)

@@ -17,6 +17,7 @@
 namespace util {
 
 class Shape;
+class MarkerThinning;
 class NearestPointIndex;
 
 /**
@@ -89,6 +90,11 @@ UTIL_UI_DECLARE_PLOT(PlotArea, vtkPlotArea)
  * points sorted by x that costs one pass, where VTK's search sorts a copy.
  * Call the three-argument form: VTK's four-argument form reaches this search
  * only through its deprecated-call path, which emits a VTK warning on a hit.
+ *
+ * Painting skips the markers that would paint no new pixel (MarkerThinning):
+ * a dense profile costs what its visible footprint costs, and the picture is
+ * the one all markers would give. Only painting is thinned; the input table
+ * and the searches keep every point.
  */
 class UTIL_UI_EXPORT PlotPoints : public vtkPlotPoints, public Plot
 {
@@ -100,6 +106,19 @@ public:
     vtkIdType GetNearestPoint(
         const vtkVector2f& point, const vtkVector2f& tolerance, vtkVector2f* location) override;
     using vtkPlotPoints::GetNearestPoint;
+
+    /**
+     * Paints as vtkPlotPoints does, but one marker per covered footprint. VTK's
+     * own painting of every point runs instead when ThinMarkers is off, for
+     * coloured or selected points, for a marker size from the pen (size < 0),
+     * and during a vector export.
+     */
+    bool Paint(vtkContext2D* painter) override;
+
+    /// Whether Paint() skips markers that paint no new pixel; on by default.
+    vtkSetMacro(ThinMarkers, bool);
+    vtkGetMacro(ThinMarkers, bool);
+    vtkBooleanMacro(ThinMarkers, bool);
 
     /// Stores the data's x extent (both 0 by default) and drops the index; the next query rebuilds it.
     void setSearchRange(double xMin, double xMax);
@@ -116,6 +135,8 @@ private:
     PlotPoints(const PlotPoints&) = delete;
     void operator=(const PlotPoints&) = delete;
 
+    bool ThinMarkers = true;
+    std::unique_ptr<MarkerThinning> thinning;
     std::unique_ptr<NearestPointIndex> index;
     vtkMTimeType indexTime = 0; ///< the point cache's build time the index was made from
     double xMin = 0.0;

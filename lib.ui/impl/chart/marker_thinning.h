@@ -1,0 +1,44 @@
+#pragma once
+
+#include <util/util_ui_export.h>
+
+#include <vtkType.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace util {
+
+/**
+ * @brief Drops the markers that paint nothing new: of the points whose marker
+ * covers the same pixels, only the first is kept.
+ *
+ * A square marker of integer size s centred at device position (x, y) covers
+ * the pixels from ceil(x - (s + 1) / 2) over s columns, and likewise in y; the
+ * kept points therefore paint exactly the pixels all points would. Points
+ * whose marker lies wholly outside the device, or with a non-finite position,
+ * are dropped. The buffers are kept between calls, so a live chart allocates
+ * nothing per frame.
+ */
+class UTIL_UI_EXPORT MarkerThinning
+{
+public:
+    /**
+     * Thins @p count points stored as x0, y0, x1, y1, ... in plot coordinates.
+     * @param matrix the row-major 3 x 3 transform from plot coordinates to device pixels
+     * @param width, height the device size in pixels
+     * @param size the marker size in pixels
+     * @return the kept points, in their original order, in plot coordinates,
+     *         valid until the next call (@p kept receives their number); null
+     *         when the points cannot be thinned (no points, a size outside
+     *         (0, 65536] or a device far beyond any screen): paint them all.
+     */
+    float* thin(const float* xy, vtkIdType count, const double matrix[9], int width, int height, float size,
+        vtkIdType& kept);
+
+private:
+    std::vector<std::uint64_t> covered; ///< one bit per marker footprint origin
+    std::vector<float> points;
+};
+
+} // namespace util

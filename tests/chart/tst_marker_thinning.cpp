@@ -1,0 +1,173 @@
+// Thinned marker painting: the same picture as every marker, while tables and searches keep every point.
+#include <util/chart_widget.h>
+
+#include "chart/chart_widget_p.h"
+#include "chart/marker_thinning.h"
+#include "chart/plot.h"
+#include "chart/rendering_window.h"
+
+#include <vorn/Vorn3dParametricCurveArray.h>
+#include <vorn/VornProfileGenerator.h>
+
+#include "gl_driver.h"
+
+#include <QVTKOpenGLNativeWidget.h>
+#include <QtTest>
+
+#include <vtkTable.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+class TstMarkerThinning : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keepsOnePointPerFootprint();
+    void refusesWhatItCannotThin();
+    void samePictureAsEveryMarker();
+    void hiddenPointsStayReachable();
+    void cleanupTestCase() { keepGlDriverLoaded(); }
+
+private:
+    /// The chart's frame as an image, rendered now.
+    QImage frame(util::ChartWidget& chart);
+};
+
+void TstMarkerThinning::keepsOnePointPerFootprint()
+{
+    // Plot coordinates twice the device pixels, shifted by 10 pixels in x.
+    const double matrix[9] = { 2, 0, 10, 0, 2, 0, 0, 0, 1 };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    // A 2-pixel marker at device x covers the pixels from ceil(x - 1.5): 14.2 and 14.4 share pixels 13 and
+    // 14, 14.6 starts at 14. Device x -0.4 still reaches pixel 0, -0.6 does not; nor does y 100.6.
+    // Likewise y 10 and 10.5 share pixels, 10.6 does not.
+    const float xy[]
+        = { 2.1f, 5, 2.2f, 5, 2.3f, 5, nan, 5, -5.2f, 5, -5.3f, 5, 2.1f, 50.3f, 2.1f, 5.25f, 2.1f, 5.3f };
+    util::MarkerThinning thinning;
+    vtkIdType kept = -1;
+    const float* points = thinning.thin(xy, 9, matrix, 100, 100, 2.0f, kept);
+    QVERIFY(points);
+    QCOMPARE(kept, vtkIdType(4));
+    const float expected[] = { 2.1f, 5, 2.3f, 5, -5.2f, 5, 2.1f, 5.3f };
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(points[i], expected[i]);
+
+    // A second call starts afresh.
+    points = thinning.thin(xy + 2, 1, matrix, 100, 100, 2.0f, kept);
+    QCOMPARE(kept, vtkIdType(1));
+    QCOMPARE(points[0], 2.2f);
+}
+
+void TstMarkerThinning::refusesWhatItCannotThin()
+{
+    const double identity[9] = { 1, 0, 0, 0, 1, 0, 0, 0, 1 };
+    const float xy[] = { 1, 1 };
+    util::MarkerThinning thinning;
+    vtkIdType kept = -1;
+    QVERIFY(!thinning.thin(nullptr, 1, identity, 10, 10, 2.0f, kept));
+    QVERIFY(!thinning.thin(xy, 0, identity, 10, 10, 2.0f, kept));
+    QVERIFY(!thinning.thin(xy, 1, identity, 0, 10, 2.0f, kept));
+    QVERIFY(!thinning.thin(xy, 1, identity, 10, 10, 0.0f, kept));
+    QVERIFY(!thinning.thin(xy, 1, identity, 10, 10, std::numeric_limits<float>::quiet_NaN(), kept));
+    QVERIFY(!thinning.thin(xy, 1, identity, 10, 10, 1e9f, kept));
+    QVERIFY(!thinning.thin(xy, 1, identity, 1 << 30, 1 << 30, 2.0f, kept));
+    QCOMPARE(kept, vtkIdType(0));
+}
+
+QImage TstMarkerThinning::frame(util::ChartWidget& chart)
+{
+    util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&chart);
+    d->renderingWindow->renderPending = true;
+    chart.render();
+    return d->renderingWindow->grabFramebuffer();
+}
+
+void TstMarkerThinning::samePictureAsEveryMarker()
+{
+    util::ChartWidget chart;
+    chart.resize(800, 600);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&chart);
+    QTRY_COMPARE(d->renderingWindow->renderWindow->GetSize()[0], 800);
+
+    // Four dense noisy profiles: most markers fall on pixels another marker already painted.
+    VornProfileGenerator generator(5);
+    generator.setPointCount(20000);
+    generator.setNoise(0.5);
+    Vorn3dParametricCurveArray curves[4];
+    std::vector<util::ChartPlot> list(4);
+    for (int i = 0; i < 4; ++i) {
+        generator.fill(curves[i], 0.0, 1.3 * i);
+        list[std::size_t(i)].curves = &curves[i];
+        list[std::size_t(i)].name = QStringLiteral("series %1").arg(i);
+        list[std::size_t(i)].color = QColor::fromHsv(i * 90, 255, 255);
+    }
+    chart.setData(list);
+    // The first paints fit the axes to the window's aspect ratio.
+    QImage thinned = frame(chart);
+    for (int i = 0; i < 5; ++i) {
+        const QImage next = frame(chart);
+        if (next == thinned)
+            break;
+        thinned = next;
+    }
+    for (vtkPlot* plot : d->plots)
+        util::PlotPoints::SafeDownCast(plot)->ThinMarkersOff();
+    const QImage every = frame(chart);
+    QCOMPARE(thinned.size(), QSize(800, 600));
+    // Markers are on screen, and the two pictures are the same to the pixel.
+    int differing = 0;
+    int lit = 0;
+    for (int y = 0; y < every.height(); ++y) {
+        for (int x = 0; x < every.width(); ++x) {
+            differing += thinned.pixel(x, y) != every.pixel(x, y) ? 1 : 0;
+            lit += QColor(every.pixel(x, y)).hsvSaturation() > 128 ? 1 : 0;
+        }
+    }
+    QVERIFY2(lit > 5000, qPrintable(QString::number(lit)));
+    QCOMPARE(differing, 0);
+}
+
+void TstMarkerThinning::hiddenPointsStayReachable()
+{
+    util::ChartWidget chart;
+    chart.resize(800, 600);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&chart);
+    QTRY_COMPARE(d->renderingWindow->renderWindow->GetSize()[0], 800);
+
+    // 100 points 0.001 mm apart on a 100 mm wide chart: all on the same few pixels.
+    std::vector<Vorn3dParametricCurveArray::Point> points;
+    for (int i = 0; i < 100; ++i)
+        points.push_back({ 50.0f + 0.001f * float(i), 20.0f });
+    points.push_back({ 0.0f, 0.0f });
+    points.push_back({ 100.0f, 40.0f });
+    Vorn3dParametricCurveArray curves;
+    curves.SetValidPoints(points);
+    util::ChartPlot series;
+    series.curves = &curves;
+    series.name = QStringLiteral("dense");
+    chart.setData({ series });
+    frame(chart);
+
+    auto* plot = util::PlotPoints::SafeDownCast(d->plots.at(0));
+    QVERIFY(plot);
+    QCOMPARE(d->tables.at(0)->GetNumberOfRows(), vtkIdType(102));
+    // Points painted under the first one's marker are still found, each at its own position.
+    const vtkRectd ss = plot->GetShiftScale();
+    for (int i : { 1, 57, 99 }) {
+        const vtkVector2f at(float((points[std::size_t(i)].x + ss[0]) * ss[2]),
+            float((points[std::size_t(i)].height + ss[1]) * ss[3]));
+        const vtkVector2f tolerance(float(0.0004 * ss[2]), float(0.0004 * ss[3]));
+        vtkVector2f location;
+        QCOMPARE(plot->GetNearestPoint(at, tolerance, &location), vtkIdType(i));
+    }
+}
+
+QTEST_MAIN(TstMarkerThinning)
+#include "tst_marker_thinning.moc"
