@@ -7,6 +7,7 @@
 #include "peer.h"
 
 #include <util/chart_widget.h>
+#include <util/shape.h>
 
 #include "chart/chart_widget_p.h"
 #include "chart/plot.h"
@@ -18,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMap>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QTimer>
 #include <QVTKOpenGLNativeWidget.h>
@@ -28,12 +30,14 @@
 #include <vtkChartLegend.h>
 #include <vtkChartXY.h>
 #include <vtkContextScene.h>
+#include <vtkContextTransform.h>
 #include <vtkContextView.h>
 #include <vtkFloatArray.h>
 #include <vtkGenericOpenGLRenderWindow.h>
 #include <vtkPlotPoints.h>
 #include <vtkRenderer.h>
 #include <vtkTable.h>
+#include <vtkTransform2D.h>
 
 #include <sys/resource.h>
 
@@ -329,7 +333,11 @@ int runHover(const QString& peerName, int pointCount)
     std::vector<vtkPlotPoints*> plots;
     vtkAxis* xAxis = nullptr;
     vtkAxis* yAxis = nullptr;
+    Profiles profiles(pointCount);
     if (auto* ours = dynamic_cast<ChartPeer*>(peer.get())) {
+        // The chart makes its plots on the first data.
+        profiles.next(0);
+        ours->setData(profiles);
         util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&ours->chart);
         xAxis = d->chart->GetAxis(vtkAxis::BOTTOM);
         yAxis = d->chart->GetAxis(vtkAxis::LEFT);
@@ -343,19 +351,22 @@ int runHover(const QString& peerName, int pointCount)
         std::printf("missing\n");
         return 0;
     }
-    Profiles profiles(pointCount);
     showAndWait(peer->widget());
     std::mt19937 random(3);
     // As the chart asks: the library's plots by their three-argument search, VTK's by its own.
+    // Plots hold shifted and scaled coordinates; @p at and @p tolerance are in data units.
     auto query = [&](const vtkVector2f& at, const vtkVector2f& tolerance) {
         vtkIdType found = -1;
         vtkVector2f location;
         for (vtkPlotPoints* plot : plots) {
+            const vtkRectd ss = plot->GetShiftScale();
+            const vtkVector2f position(float((at[0] + ss[0]) * ss[2]), float((at[1] + ss[1]) * ss[3]));
+            const vtkVector2f box(float(tolerance[0] * ss[2]), float(tolerance[1] * ss[3]));
             vtkIdType segment = -1;
             if (auto* ours = util::PlotPoints::SafeDownCast(plot))
-                found = std::max(found, ours->GetNearestPoint(at, tolerance, &location));
+                found = std::max(found, ours->GetNearestPoint(position, box, &location));
             else
-                found = std::max(found, plot->GetNearestPoint(at, tolerance, &location, &segment));
+                found = std::max(found, plot->GetNearestPoint(position, box, &location, &segment));
         }
         return found;
     };
@@ -415,6 +426,147 @@ int runStartup(const QString& peerName)
         return 1;
     }
     printSamples("startup", { ms });
+    return 0;
+}
+
+/// A rectangle of @p shape from data (x0, y0) to (x1, y1).
+void setRectangle(util::Shape& shape, double x0, double y0, double x1, double y1)
+{
+    shape.clear();
+    shape.addLine({ x0, y0 }, { x1, y0 });
+    shape.addLine({ x1, y0 }, { x1, y1 });
+    shape.addLine({ x1, y1 }, { x0, y1 });
+    shape.addLine({ x0, y1 }, { x0, y0 });
+}
+
+/// A chart showing 4 x @p pointCount points, on screen.
+struct ShownChart
+{
+    explicit ShownChart(int pointCount)
+        : profiles(pointCount)
+    {
+        profiles.next(0);
+        showAndWait(peer.widget());
+        peer.setData(profiles);
+        peer.draw();
+    }
+    /// Data bounds {xMin, xMax, yMin, yMax}.
+    const std::array<int, 8>& bounds() { return util::ChartWidgetPrivate::get(&peer.chart)->dataBounds; }
+
+    ChartPeer peer { -1 };
+    Profiles profiles;
+};
+
+/// drawShapes() with @p count rectangles with handles, spread over the data; then the frame showing them.
+int runShapes(int count)
+{
+    ShownChart shown(4096);
+    util::ChartWidget& chart = shown.peer.chart;
+    const std::array<int, 8>& b = shown.bounds();
+    const double w = (b[1] - b[0]) / 40.0;
+    const double h = (b[3] - b[2]) / 40.0;
+    for (int i = 0; i < count; ++i) {
+        util::Shape shape;
+        shape.setIdentifier(i);
+        shape.setTitle(QStringLiteral("shape %1").arg(i));
+        shape.setInteractive(true);
+        shape.setCanDragAlongX(true);
+        shape.setCanDragAlongY(true);
+        const double x = b[0] + (i % 30) * (b[1] - b[0]) / 30.0;
+        const double y = b[2] + (i / 30 % 30) * (b[3] - b[2]) / 30.0;
+        setRectangle(shape, x, y, x + w, y + h);
+        chart.addShape(shape);
+    }
+    std::vector<double> draw;
+    std::vector<double> frame;
+    QElapsedTimer clock;
+    clock.start();
+    for (int n = 0; n < 6; ++n) {
+        qint64 start = clock.nsecsElapsed();
+        chart.drawShapes();
+        draw.push_back(msSince(clock, start));
+        start = clock.nsecsElapsed();
+        chart.redrawShapes(); // asks for the render
+        shown.peer.draw();
+        frame.push_back(msSince(clock, start));
+    }
+    printSamples("drawshapes", draw);
+    printSamples("frame", frame);
+    return 0;
+}
+
+/// Body drag of a rectangle over 4 x @p pointCount points: each step is one mouse move through the widget's
+/// event path (the shape's callback rewrites the shape, the chart its plot), then the frame showing it.
+int runDrag(int pointCount)
+{
+    ShownChart shown(pointCount);
+    util::ChartWidget& chart = shown.peer.chart;
+    const std::array<int, 8>& b = shown.bounds();
+    struct Box
+    {
+        double x0, y0, x1, y1;
+    };
+    auto box = std::make_shared<Box>(Box { b[0] + 0.3 * (b[1] - b[0]), b[2] + 0.3 * (b[3] - b[2]),
+        b[0] + 0.7 * (b[1] - b[0]), b[2] + 0.7 * (b[3] - b[2]) });
+    int moves = 0;
+    util::ChartWidget* target = &chart;
+    auto apply = [target, box, &moves] {
+        ++moves;
+        if (util::Shape* roi = target->shape(1))
+            setRectangle(*roi, box->x0, box->y0, box->x1, box->y1);
+    };
+    util::Shape roi;
+    roi.setIdentifier(1);
+    roi.setTitle(QStringLiteral("ROI"));
+    roi.setInteractive(true);
+    roi.setCanDragAlongX(true);
+    roi.setCanDragAlongY(true);
+    roi.setXTranslationCallback([box, apply](double dx) {
+        box->x0 += dx;
+        box->x1 += dx;
+        apply();
+    });
+    roi.setYTranslationCallback([box, apply](double dy) {
+        box->y0 += dy;
+        box->y1 += dy;
+        apply();
+    });
+    setRectangle(roi, box->x0, box->y0, box->x1, box->y1);
+    chart.addShape(roi);
+    chart.drawShapes();
+    chart.redrawShapes();
+    shown.peer.draw();
+
+    // The rectangle's centre in widget pixels (Qt's y grows downwards, the scene's upwards).
+    util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&chart);
+    const double centre[2] = { (box->x0 + box->x1) / 2, (box->y0 + box->y1) / 2 };
+    double scene[2];
+    d->chart->GetTransforms()[0]->GetTransform()->TransformPoints(centre, scene, 1);
+    QWidget* surface = d->renderingWindow;
+    QPoint at(int(scene[0]), surface->height() - int(scene[1]));
+    auto send = [surface](QEvent::Type type, const QPoint& pos, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, pos, surface->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &event);
+    };
+    send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+    std::vector<double> step;
+    std::vector<double> frame;
+    QElapsedTimer clock;
+    clock.start();
+    for (int n = 0; n < 40; ++n) {
+        at += QPoint(1, n % 2);
+        qint64 start = clock.nsecsElapsed();
+        send(QEvent::MouseMove, at, Qt::LeftButton);
+        step.push_back(msSince(clock, start));
+        start = clock.nsecsElapsed();
+        shown.peer.draw();
+        frame.push_back(msSince(clock, start));
+    }
+    send(QEvent::MouseButtonRelease, at, Qt::NoButton);
+    printSamples("step", step);
+    printSamples("frame", frame);
+    if (moves < 40)
+        std::printf("error the drag moved the shape %d times in 40 steps\n", moves);
     return 0;
 }
 
@@ -532,6 +684,10 @@ int drive(int rounds)
             for (const char* peer : { "chart", "vtk" })
                 run({ "startup", peer });
         }
+        for (int count : { 10, 100, 1000 })
+            run({ "shapes", QString::number(count) });
+        for (int size : { 1024, 65536 })
+            run({ "drag", QString::number(size) });
     }
     auto samples = [&](const QString& name, const QString& key) { return results[name].samples.value(key); };
     auto frame = [&](const QString& peer, int size) {
@@ -589,6 +745,20 @@ int drive(int rounds)
     }
     printRow(memory);
 
+    std::printf("\nShapes: drawShapes() of K rectangles, then the frame showing them (4 x 4096 points); "
+                "ms, median / p90\n");
+    printRow({ "K", "drawShapes", "frame" });
+    for (int count : { 10, 100, 1000 }) {
+        const QString name = QStringLiteral("shapes %1").arg(count);
+        printRow({ QString::number(count), cell(samples(name, "drawshapes")), cell(samples(name, "frame")) });
+    }
+    std::printf("\nDrag: one mouse move of a rectangle's body drag, then its frame; ms, median / p90\n");
+    printRow({ "N", "move", "frame" });
+    for (int size : { 1024, 65536 }) {
+        const QString name = QStringLiteral("drag %1").arg(size);
+        printRow({ QString::number(size), cell(samples(name, "step"), 3), cell(samples(name, "frame")) });
+    }
+
     QStringList errors;
     for (auto it = results.cbegin(); it != results.cend(); ++it)
         errors << it->errors;
@@ -603,10 +773,10 @@ int drive(int rounds)
 
 int usage()
 {
-    std::printf(
-        "usage: bench_chart [--rounds R]            all cases, R rounds (default 2)\n"
-        "       bench_chart frame PEER N | hover PEER N | startup PEER | screenshot FILE.png SAMPLES\n"
-        "PEER: chart, chart-msaaK (K samples), vtk, qcustomplot, qwt\n");
+    std::printf("usage: bench_chart [--rounds R]            all cases, R rounds (default 2)\n"
+                "       bench_chart frame PEER N | hover PEER N | startup PEER | shapes COUNT | drag N\n"
+                "       bench_chart screenshot FILE.png SAMPLES\n"
+                "PEER: chart, chart-msaaK (K samples), vtk, qcustomplot, qwt\n");
     return 2;
 }
 
@@ -627,6 +797,10 @@ int main(int argc, char** argv)
         return bench::runHover(arguments[1], arguments[2].toInt());
     if (which == QLatin1String("startup") && arguments.size() == 2)
         return bench::runStartup(arguments[1]);
+    if (which == QLatin1String("shapes") && arguments.size() == 2)
+        return bench::runShapes(arguments[1].toInt());
+    if (which == QLatin1String("drag") && arguments.size() == 2)
+        return bench::runDrag(arguments[1].toInt());
     if (which == QLatin1String("screenshot") && arguments.size() == 3)
         return bench::runScreenshot(arguments[1], arguments[2].toInt());
     return bench::usage();
