@@ -1,4 +1,5 @@
-// A rendered util::ChartWidget with one profile, and VTK context events aimed at data positions.
+// A rendered util::ChartWidget (optionally with one profile), render and event counters, and VTK context
+// events aimed at data positions. Shared by the chart tests that need a window.
 #pragma once
 
 #include <util/chart_widget.h>
@@ -27,6 +28,7 @@
 #include <memory>
 
 using util::Axis;
+using util::ChartPlot;
 
 struct ChartFixture
 {
@@ -36,13 +38,34 @@ struct ChartFixture
     std::unique_ptr<util::ChartWidget> widget;
     util::ChartWidgetPrivate* d = nullptr;
     util::ChartXY* chart = nullptr;
-    Vorn3dParametricCurveArray profile; ///< points (10 i, 4 i), i = 0..10
+    std::unique_ptr<Vorn3dParametricCurveArray> profile; ///< points (10 i, 4 i), i = 0..10
     vtkNew<vtkRenderWindowInteractor> keys; ///< carries the modifiers and key codes of the events
+    int renders = 0;
     int interactions = 0;
     int selections = 0;
     vtkIdType lastIndex = -1; ///< point index of the last event that carried one
 
-    void open()
+    static std::unique_ptr<Vorn3dParametricCurveArray> makeCurves(
+        std::vector<Vorn3dParametricCurveArray::Point> points)
+    {
+        auto result = std::make_unique<Vorn3dParametricCurveArray>();
+        result->SetValidPoints(std::move(points));
+        return result;
+    }
+
+    static ChartPlot makeSeries(
+        Vorn3dParametricCurveArray* data, const QString& name, int kind = util::Profile)
+    {
+        ChartPlot plot;
+        plot.curves = data;
+        plot.name = name;
+        plot.color = Qt::green;
+        plot.kind = kind;
+        return plot;
+    }
+
+    /// Shows an 800 x 400 chart without multisampling; with @p withProfile it shows and paints the profile.
+    void open(bool withProfile = true)
     {
         vtkOpenGLRenderWindow::SetGlobalMaximumNumberOfMultiSamples(0);
         widget = std::make_unique<util::ChartWidget>();
@@ -52,27 +75,32 @@ struct ChartFixture
         widget->show();
         QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
         QTRY_COMPARE(d->renderingWindow->renderWindow->GetSize()[0], 800);
-        std::vector<Vorn3dParametricCurveArray::Point> points;
-        for (int i = 0; i <= 10; ++i)
-            points.push_back({ 10.0f * i, 4.0f * i });
-        profile.SetValidPoints(std::move(points));
-        util::ChartPlot series;
-        series.curves = &profile;
-        series.name = QStringLiteral("profile");
-        widget->setData({ series });
-        paint();
-        interactions = selections = 0;
+        QTRY_COMPARE(d->renderingWindow->renderWindow->GetSize()[1], 400);
+        if (withProfile) {
+            std::vector<Vorn3dParametricCurveArray::Point> points;
+            for (int i = 0; i <= 10; ++i)
+                points.push_back({ 10.0f * i, 4.0f * i });
+            profile = makeCurves(std::move(points));
+            widget->setData({ makeSeries(profile.get(), QStringLiteral("profile")) });
+            paint();
+        }
+        renders = interactions = selections = 0;
         lastIndex = -1;
         vtkNew<vtkCallbackCommand> counter;
         counter->SetClientData(this);
         counter->SetCallback([](vtkObject*, unsigned long id, void* self, void* data) {
             auto* fixture = static_cast<ChartFixture*>(self);
+            if (id == vtkCommand::EndEvent) {
+                ++fixture->renders;
+                return;
+            }
             ++(id == vtkCommand::InteractionEvent ? fixture->interactions : fixture->selections);
             if (data)
                 fixture->lastIndex = static_cast<vtkChartPlotData*>(data)->Index;
         });
         chart->AddObserver(vtkCommand::InteractionEvent, counter);
         chart->AddObserver(vtkCommand::SelectionChangedEvent, counter);
+        d->renderingWindow->renderWindow->AddObserver(vtkCommand::EndEvent, counter);
     }
 
     void close()
@@ -88,6 +116,7 @@ struct ChartFixture
         widget->render();
     }
 
+    /// The scene position of data point (@p x, @p y) in corner 0.
     vtkVector2i screen(double x, double y) const
     {
         const double in[2] = { x, y };
