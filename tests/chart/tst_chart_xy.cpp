@@ -29,18 +29,8 @@ public:
     static ChartProbe* New();
     vtkTypeMacro(ChartProbe, util::ChartXY);
     const int* borders() const { return ChartPrivate->Borders; }
-    bool drawBox() const { return DrawBox; }
 };
 vtkStandardNewMacro(ChartProbe);
-
-/// Gives the bottom and left axes a plot area of @p width x @p height pixels.
-void setPlotArea(util::ChartXY* chart, float width, float height)
-{
-    chart->GetAxis(vtkAxis::BOTTOM)->SetPoint1(0, 0);
-    chart->GetAxis(vtkAxis::BOTTOM)->SetPoint2(width, 0);
-    chart->GetAxis(vtkAxis::LEFT)->SetPoint1(0, 0);
-    chart->GetAxis(vtkAxis::LEFT)->SetPoint2(0, height);
-}
 
 QVector<double> range(util::ChartXY* chart, int axis)
 {
@@ -58,9 +48,7 @@ class TstChartXY : public QObject
 private Q_SLOTS:
     void initTestCase();
     void freshChart();
-    void plotManagement();
-    void refusedInput();
-    void cornersDriveAxisVisibility();
+    void plotsAndCorners();
     void equalScale_data();
     void equalScale();
     void tooltipText_data();
@@ -77,110 +65,66 @@ void TstChartXY::initTestCase()
 void TstChartXY::freshChart()
 {
     vtkNew<ChartProbe> chart;
-    vtkNew<util::ChartXY> plain;
-    QCOMPARE(QString(plain->GetClassName()), QString("ChartXY"));
-    QVERIFY(plain->IsA("ChartXY") && plain->IsA("vtkChart"));
-    QVERIFY(chart->GetAxis(vtkAxis::LEFT)->GetVisible());
-    QVERIFY(chart->GetAxis(vtkAxis::BOTTOM)->GetVisible());
-    QVERIFY(!chart->GetAxis(vtkAxis::RIGHT)->GetVisible());
-    QVERIFY(!chart->GetAxis(vtkAxis::TOP)->GetVisible());
+    for (int axis : { vtkAxis::LEFT, vtkAxis::BOTTOM, vtkAxis::RIGHT, vtkAxis::TOP })
+        QCOMPARE(chart->GetAxis(axis)->GetVisible(), axis == vtkAxis::LEFT || axis == vtkAxis::BOTTOM);
     QCOMPARE(QString::fromStdString(chart->GetAxis(vtkAxis::LEFT)->GetTitle()), QString("Y Axis"));
     QCOMPARE(QString::fromStdString(chart->GetAxis(vtkAxis::BOTTOM)->GetTitle()), QString("X Axis"));
-    QCOMPARE(chart->GetNumberOfAxes(), vtkIdType(4));
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(chart->GetAxis(i)->GetPosition(), i);
     QVERIFY(!chart->GetLegend()->GetVisible());
     QVERIFY(chart->GetTooltip() && !chart->GetTooltip()->GetVisible());
     const int* borders = chart->borders();
     QCOMPARE(
         QVector<int>({ borders[0], borders[1], borders[2], borders[3] }), QVector<int>({ 60, 50, 20, 20 }));
-    QVERIFY(!chart->drawBox());
-
-    QCOMPARE(chart->GetActionToButton(vtkChart::PAN), int(vtkContextMouseEvent::LEFT_BUTTON));
-    QCOMPARE(chart->GetActionToButton(vtkChart::ZOOM), int(vtkContextMouseEvent::RIGHT_BUTTON));
-    QCOMPARE(chart->GetActionToButton(vtkChart::SELECT), -1);
-    QCOMPARE(chart->GetActionToButton(vtkChart::CLICK_AND_DRAG), -1);
-
-    chart->SetShowLegend(true);
-    QVERIFY(chart->GetLegend()->GetVisible());
 }
 
-void TstChartXY::plotManagement()
+void TstChartXY::plotsAndCorners()
 {
+    LogCapture log;
     vtkNew<util::ChartXY> chart;
     vtkPlot* a = chart->AddPlot(1);
     vtkPlot* b = chart->AddPlot(1);
     vtkPlot* c = chart->AddPlot(0);
-    QCOMPARE(chart->GetPlot(2), c);
-    QCOMPARE(chart->GetPlotIndex(c), vtkIdType(2));
     QCOMPARE(chart->LowerPlot(c), vtkIdType(0));
     QCOMPARE(chart->GetPlotIndex(a), vtkIdType(1));
     QCOMPARE(chart->StackPlotAbove(c, b), vtkIdType(2));
-    QCOMPARE(chart->GetPlotIndex(b), vtkIdType(1));
     QCOMPARE(chart->StackPlotUnder(c, a), vtkIdType(0));
     // Plots in different corners are not restacked.
     chart->SetPlotCorner(b, 1);
     QCOMPARE(chart->StackPlotAbove(a, b), chart->GetPlotIndex(a));
-
     QVERIFY(chart->RemovePlot(0));
-    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(2));
     QCOMPARE(chart->GetPlot(0), b);
-    chart->ClearPlots();
-    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(0));
-}
 
-void TstChartXY::refusedInput()
-{
-    LogCapture log;
-    vtkNew<util::ChartXY> chart;
-    vtkPlot* plot = chart->AddPlot(1);
-    QCOMPARE(chart->AddPlot(static_cast<vtkPlot*>(nullptr)), vtkIdType(-1));
-    // A plot of VTK's own classes has no util::Plot part: refused.
+    // A plot of VTK's own classes has no util::Plot part: refused, like null and bad indices.
     vtkNew<vtkPlotPoints> foreign;
     QCOMPARE(chart->AddPlot(foreign), vtkIdType(-1));
-    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(1));
+    QCOMPARE(chart->AddPlot(static_cast<vtkPlot*>(nullptr)), vtkIdType(-1));
+    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(2));
     QCOMPARE(log.count(util::ApplicationLogger::Severity::Warning), 1);
-
-    QVERIFY(!chart->RemovePlot(-1));
-    QVERIFY(!chart->RemovePlot(1));
-    QVERIFY(!chart->GetPlot(-1));
-    QVERIFY(!chart->GetPlot(1));
-    QVERIFY(!chart->GetAxis(4));
-    QVERIFY(!chart->GetAxis(-1));
-    QCOMPARE(chart->GetPlotIndex(foreign), vtkIdType(-1));
+    QVERIFY(!chart->RemovePlot(-1) && !chart->RemovePlot(2) && !chart->GetPlot(-1) && !chart->GetPlot(2));
+    QVERIFY(!chart->GetAxis(4) && !chart->GetAxis(-1));
     QCOMPARE(chart->LowerPlot(foreign), vtkIdType(-1));
-
     log.clear();
-    chart->SetPlotCorner(plot, 4);
-    chart->SetPlotCorner(plot, -1);
-    QCOMPARE(chart->GetPlotCorner(plot), 0);
+    chart->SetPlotCorner(b, 4);
+    chart->SetPlotCorner(b, -1);
+    QCOMPARE(chart->GetPlotCorner(b), 1);
     QCOMPARE(log.count(util::ApplicationLogger::Severity::Warning), 2);
     QVERIFY(log.entries().first().message.contains("Invalid corner specified, should be between 0 and 3: 4"));
-}
 
-void TstChartXY::cornersDriveAxisVisibility()
-{
-    vtkNew<util::ChartXY> chart;
+    // Corners drive the axes: corner 2 shows top and right, corner 3 adds left; hidden plots count for
+    // nothing.
+    chart->ClearPlots();
+    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(0));
     vtkPlot* plot = chart->AddPlot(1);
     chart->SetPlotCorner(plot, 2);
-    QCOMPARE(chart->GetPlotCorner(plot), 2);
     QCOMPARE(plot->GetXAxis(), chart->GetAxis(vtkAxis::TOP));
     QCOMPARE(plot->GetYAxis(), chart->GetAxis(vtkAxis::RIGHT));
     chart->Update();
-    QVERIFY(chart->GetAxis(vtkAxis::RIGHT)->GetVisible());
-    QVERIFY(chart->GetAxis(vtkAxis::TOP)->GetVisible());
-    QVERIFY(!chart->GetAxis(vtkAxis::LEFT)->GetVisible());
-    QVERIFY(!chart->GetAxis(vtkAxis::BOTTOM)->GetVisible());
-
-    // Corner 3 adds top and left; a hidden plot counts for nothing.
+    for (int axis : { vtkAxis::LEFT, vtkAxis::BOTTOM, vtkAxis::RIGHT, vtkAxis::TOP })
+        QCOMPARE(chart->GetAxis(axis)->GetVisible(), axis == vtkAxis::RIGHT || axis == vtkAxis::TOP);
     vtkPlot* other = chart->AddPlot(1);
     chart->SetPlotCorner(other, 3);
-    chart->Update();
-    QVERIFY(chart->GetAxis(vtkAxis::LEFT)->GetVisible());
     plot->SetVisible(false);
     chart->Update();
-    QVERIFY(!chart->GetAxis(vtkAxis::RIGHT)->GetVisible());
-
+    QVERIFY(chart->GetAxis(vtkAxis::LEFT)->GetVisible() && !chart->GetAxis(vtkAxis::RIGHT)->GetVisible());
     chart->SetAutoAxes(false);
     chart->GetAxis(vtkAxis::RIGHT)->SetVisible(true);
     chart->Update();
@@ -218,7 +162,10 @@ void TstChartXY::equalScale()
     QFETCH(QVector<double>, y);
     QFETCH(QVector<double>, right);
     vtkNew<util::ChartXY> chart;
-    setPlotArea(chart, float(area.width()), float(area.height()));
+    for (int axis : { vtkAxis::BOTTOM, vtkAxis::LEFT })
+        chart->GetAxis(axis)->SetPoint1(0, 0);
+    chart->GetAxis(vtkAxis::BOTTOM)->SetPoint2(float(area.width()), 0);
+    chart->GetAxis(vtkAxis::LEFT)->SetPoint2(0, float(area.height()));
     chart->GetAxis(vtkAxis::BOTTOM)->SetRange(x[0], x[1]);
     chart->GetAxis(vtkAxis::LEFT)->SetRange(y[0], y[1]);
     chart->GetAxis(vtkAxis::RIGHT)->SetRange(right[0], right[1]);
@@ -297,13 +244,10 @@ void TstChartXY::tooltipPlacement()
     vtkContextMouseEvent mouse;
     mouse.SetScreenPos(vtkVector2i(100, 200));
     chart->SetTooltipInfo(mouse, { 1.5, 2 }, 0, plot, -1);
-    QCOMPARE(QString::fromStdString(chart->GetTooltip()->GetText()), QString("P: 1.5,  2"));
     QCOMPARE(chart->GetTooltip()->GetPositionVector(), vtkVector2f(102, 160));
-
     // Without a tooltip item nothing happens.
     chart->SetTooltip(nullptr);
     chart->SetTooltipInfo(mouse, { 1.5, 2 }, 0, plot, -1);
-    QVERIFY(!chart->GetTooltip());
     QVERIFY(chart->BuildTooltipLabel(nullptr, { 0, 0 }, 0, -1).empty());
 }
 

@@ -17,70 +17,48 @@ class TstPlots : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void classNamesAndTypes_data();
     void classNamesAndTypes();
-    void indexFindsLowestIdInBox();
-    void indexReachesEveryPoint();
+    void indexOverUnsortedPoints();
     void indexOverSortedPoints();
     void plotPointsSearch();
 };
 
-void TstPlots::classNamesAndTypes_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("className");
-    QTest::newRow("line") << 0 << "PlotLine";
-    QTest::newRow("points") << 1 << "PlotPoints";
-    QTest::newRow("bar") << 2 << "PlotBar";
-    QTest::newRow("stacked") << 3 << "PlotStacked";
-    QTest::newRow("bag") << 4 << "PlotBag";
-    QTest::newRow("functional bag") << 5 << "PlotFunctionalBag";
-    QTest::newRow("area") << 6 << "PlotArea";
-}
-
 void TstPlots::classNamesAndTypes()
 {
-    QFETCH(int, type);
-    QFETCH(QString, className);
+    const QStringList names { "PlotLine", "PlotPoints", "PlotBar", "PlotStacked", "PlotBag",
+        "PlotFunctionalBag", "PlotArea" };
     vtkNew<util::ChartXY> chart;
     QVERIFY(!chart->AddPlot(7));
-    vtkPlot* plot = chart->AddPlot(type);
-    QVERIFY(plot);
-    QCOMPARE(QString(plot->GetClassName()), className);
-    QVERIFY(util::plotInfo(plot));
-    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(1));
-    // The creation reference was dropped: the chart holds the only one.
-    QCOMPARE(plot->GetReferenceCount(), 2); // chart + its corner transform
-    vtkSmartPointer<vtkObjectBase> twin = plot->NewInstance();
-    twin->Delete();
-    QCOMPARE(QString(twin->GetClassName()), className);
+    for (int type = 0; type < names.size(); ++type) {
+        vtkPlot* plot = chart->AddPlot(type);
+        QVERIFY(plot && util::plotInfo(plot));
+        QCOMPARE(QString(plot->GetClassName()), names[type]);
+        // The creation reference was dropped: the chart holds the only one.
+        QCOMPARE(plot->GetReferenceCount(), 2); // chart + its corner transform
+        vtkSmartPointer<vtkObjectBase> twin = plot->NewInstance();
+        twin->Delete();
+        QCOMPARE(QString(twin->GetClassName()), names[type]);
+    }
 }
 
-void TstPlots::indexFindsLowestIdInBox()
+void TstPlots::indexOverUnsortedPoints()
 {
-    // Ids 0..3; ids 1 and 3 are inside the box around (5, 5), id 3 is the closer one.
-    const float xy[] = { 0, 0, 5.9f, 5.9f, 20, 20, 5.0f, 5.0f };
+    // Ids 1 and 4 are inside the box around (5, 5), id 4 is the closer one: the lowest id wins.
+    // Points at and far beyond the data's upper x are found like any other.
+    const float xy[] = { 0, 0, 5.9f, 5.9f, 20, 20, 1e6f, 4, 5.0f, 5.0f, -1e6f, 5, 100.5f, 3 };
     util::NearestPointIndex index;
-    index.build(xy, 4);
+    index.build(xy, 7);
+    QVERIFY(!index.searchesInPlace());
     vtkVector2f location(-1, -1);
     QCOMPARE(index.find({ 5, 5 }, { 1, 1 }, &location), vtkIdType(1));
     QCOMPARE(location, vtkVector2f(5.9f, 5.9f));
     // The box is open: a point on its edge is outside.
     QCOMPARE(index.find({ 21, 20 }, { 1, 1 }, nullptr), vtkIdType(-1));
     QCOMPARE(index.find({ 20, 20 }, { 1, 1 }, nullptr), vtkIdType(2));
-    QCOMPARE(index.find({ 100, 100 }, { 1, 1 }, nullptr), vtkIdType(-1));
-}
-
-void TstPlots::indexReachesEveryPoint()
-{
-    // Points at and far beyond the data's upper x are found like any other.
-    const float xy[] = { 10, 1, 50, 2, 100.5f, 3, 1e6f, 4, -1e6f, 5 };
-    util::NearestPointIndex index;
-    index.build(xy, 5);
-    QCOMPARE(index.find({ 50, 2 }, { 1, 1 }, nullptr), vtkIdType(1));
-    QCOMPARE(index.find({ 100, 3 }, { 1, 1 }, nullptr), vtkIdType(2));
+    QCOMPARE(index.find({ 100, 3 }, { 1, 1 }, nullptr), vtkIdType(6));
     QCOMPARE(index.find({ 1e6f, 4 }, { 1, 1 }, nullptr), vtkIdType(3));
-    QCOMPARE(index.find({ -1e6f, 5 }, { 1, 1 }, nullptr), vtkIdType(4));
+    QCOMPARE(index.find({ -1e6f, 5 }, { 1, 1 }, nullptr), vtkIdType(5));
+    QCOMPARE(index.find({ 100, 100 }, { 1, 1 }, nullptr), vtkIdType(-1));
 
     // Points with a NaN coordinate and NaN queries find nothing.
     const float nan = std::numeric_limits<float>::quiet_NaN();
