@@ -35,11 +35,6 @@ Shape rectangle(int id, double x0, double y0, double x1, double y1, int priority
     return shape;
 }
 
-QString columnName(vtkTable* table, int column)
-{
-    return QString::fromUtf8(table->GetColumnName(column));
-}
-
 } // namespace
 
 class TstChartShapes : public QObject, public ChartFixture
@@ -67,6 +62,16 @@ private:
         paint();
     }
     util::ShapeOverlay& overlay() { return *d->shapeOverlay; }
+    /// The column names of shape @p i's line table, then of its handle table.
+    QStringList columnNames(std::size_t i)
+    {
+        QStringList names;
+        for (vtkTable* table : { overlay().lineTables[i].Get(), overlay().handleTables[i].Get() }) {
+            for (int column = 0; column < 2; ++column)
+                names << QString::fromUtf8(table->GetColumnName(column));
+        }
+        return names;
+    }
     /// Left drag from data point @p from to @p to, one move; returns the data-space delta of the move.
     QPointF drag(QPointF from, QPointF to)
     {
@@ -89,10 +94,7 @@ void TstChartShapes::overlayTablesAndPlots()
     widget->addShape(t);
     QCOMPARE(overlay().lineTables[0]->GetNumberOfRows(), vtkIdType(4));
     QCOMPARE(overlay().handleTables[0]->GetNumberOfRows(), vtkIdType(6));
-    QCOMPARE(columnName(overlay().lineTables[0], 0), QString("T_x"));
-    QCOMPARE(columnName(overlay().lineTables[0], 1), QString("T"));
-    QCOMPARE(columnName(overlay().handleTables[0], 0), QString("T_handle_x"));
-    QCOMPARE(columnName(overlay().handleTables[0], 1), QString("T_handle_y"));
+    QCOMPARE(columnNames(0), QStringList({ "T_x", "T", "T_handle_x", "T_handle_y" }));
     QVERIFY(std::isnan(overlay().lineYArrays[0]->GetValue(3))); // the invalid end point
     QCOMPARE(overlay().handleXArrays[0]->GetValue(1), 1.0);
     QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(1)); // adding makes no plot
@@ -108,7 +110,7 @@ void TstChartShapes::overlayTablesAndPlots()
     widget->addShape(noLines);
     widget->drawShapes();
     widget->drawShapes();
-    QCOMPARE(columnName(overlay().handleTables[0], 1), QString("T_handle"));
+    QCOMPARE(columnNames(0).last(), QString("T_handle"));
     QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(5));
     QCOMPARE(overlay().linePlots.size(), std::size_t(3));
     const std::vector<vtkPlot*>& lines = overlay().linePlots;
@@ -160,7 +162,7 @@ void TstChartShapes::lookupRemoveUpdate()
     QCOMPARE(third->title(), QString("renamed"));
     QCOMPARE(overlay().lineTables[1]->GetNumberOfRows(), vtkIdType(2));
     QCOMPARE(overlay().handleTables[1]->GetNumberOfRows(), vtkIdType(3));
-    QCOMPARE(columnName(overlay().lineTables[1], 1), QString("r1"));
+    QCOMPARE(columnNames(1)[1], QString("r1"));
     widget->updateShape(QStringLiteral("r2"), rectangle(9, 0, 0, 4, 4));
     QCOMPARE(widget->shape(9), widget->shape(QStringLiteral("r9")));
     widget->updateShape(77, smaller); // no match: nothing happens
@@ -203,16 +205,11 @@ void TstChartShapes::bodyDrag()
     d->callbacks->hoverState = [&hover](int state) { hover = state; };
     Shape shape = rectangle(1, 20, 20, 40, 30);
     QPointF moved;
-    shape.setXTranslationCallback([this, &moved](double dx) {
-        moved.rx() += dx;
-        Shape* stored = widget->shape(1);
-        setRectangle(*stored, 20 + moved.x(), 20 + moved.y(), 40 + moved.x(), 30 + moved.y());
-    });
-    shape.setYTranslationCallback([this, &moved](double dy) {
-        moved.ry() += dy;
-        Shape* stored = widget->shape(1);
-        setRectangle(*stored, 20 + moved.x(), 20 + moved.y(), 40 + moved.x(), 30 + moved.y());
-    });
+    const auto redraw = [this, &moved] {
+        setRectangle(*widget->shape(1), 20 + moved.x(), 20 + moved.y(), 40 + moved.x(), 30 + moved.y());
+    };
+    shape.setXTranslationCallback([&moved, redraw](double dx) { moved.rx() += dx, redraw(); });
+    shape.setYTranslationCallback([&moved, redraw](double dy) { moved.ry() += dy, redraw(); });
     shape.setShapeTooltipCallback(
         [](const Point2D& p) { return QStringLiteral("at %1").arg(std::round(p.x())); });
     widget->addShape(shape);
@@ -245,8 +242,7 @@ void TstChartShapes::handleDrag()
     QVector<QPointF> resized;
     shape.setXResizeCallback([this, &resized](const Point2D& handle, double dx) {
         resized << QPointF(handle.x(), handle.y());
-        Shape* stored = widget->shape(1);
-        setRectangle(*stored, 20 + dx, 20, 40, 30);
+        setRectangle(*widget->shape(1), 20 + dx, 20, 40, 30);
     });
     shape.setYResizeCallback(
         [&resized](const Point2D& handle, double) { resized << QPointF(handle.x(), handle.y()); });
