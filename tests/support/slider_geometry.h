@@ -10,15 +10,13 @@
 // that press and drag at real handle and groove positions.
 namespace slider_geometry {
 
-inline QStyleOptionSlider option(const QSlider& slider, int position)
+inline QRect subControlRect(const QSlider& slider, QStyle::SubControl control, int position)
 {
     QStyleOptionSlider opt;
     opt.initFrom(&slider);
-    opt.subControls = QStyle::SC_None;
-    opt.activeSubControls = QStyle::SC_None;
     opt.orientation = slider.orientation();
-    opt.maximum = slider.maximum();
     opt.minimum = slider.minimum();
+    opt.maximum = slider.maximum();
     opt.tickPosition = slider.tickPosition();
     opt.tickInterval = slider.tickInterval();
     opt.upsideDown = slider.orientation() == Qt::Horizontal
@@ -26,25 +24,19 @@ inline QStyleOptionSlider option(const QSlider& slider, int position)
         : !slider.invertedAppearance();
     opt.direction = Qt::LeftToRight;
     opt.sliderPosition = position;
-    opt.sliderValue = position;
-    opt.singleStep = slider.singleStep();
-    opt.pageStep = slider.pageStep();
-    if (slider.orientation() == Qt::Horizontal) {
+    if (slider.orientation() == Qt::Horizontal)
         opt.state |= QStyle::State_Horizontal;
-    }
-    return opt;
+    return slider.style()->subControlRect(QStyle::CC_Slider, &opt, control, &slider);
 }
 
-inline QRect handleRect(const QSlider& slider, int position)
+inline QPoint handleAt(const QSlider& slider, int position)
 {
-    const QStyleOptionSlider opt = option(slider, position);
-    return slider.style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, &slider);
+    return subControlRect(slider, QStyle::SC_SliderHandle, position).center();
 }
 
 inline QRect grooveRect(const QSlider& slider)
 {
-    const QStyleOptionSlider opt = option(slider, slider.minimum());
-    return slider.style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderGroove, &slider);
+    return subControlRect(slider, QStyle::SC_SliderGroove, slider.minimum());
 }
 
 /// Sends a mouse event of @p type at @p pos; returns whether the widget accepted it.
@@ -59,7 +51,7 @@ inline bool send(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton
 /// A drag step to @p pos with the left button held.
 inline void moveTo(QWidget* widget, QPoint pos)
 {
-    send(widget, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton);
+    send(widget, QEvent::MouseMove, pos, Qt::NoButton);
 }
 
 inline void release(QWidget* widget, QPoint pos)
