@@ -13,7 +13,6 @@
 #include <vtkChartXY.h>
 #include <vtkNew.h>
 #include <vtkPlotPoints.h>
-#include <vtkSmartPointer.h>
 
 #include <cstdio>
 #include <unistd.h>
@@ -24,149 +23,115 @@ class TestFrame : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
-    void gateIsClosedAfterCreation();
-    void severities_data();
-    void severities();
-    void nullTextIsEmptyMessage();
-    void realVtkWarningReachesLogOnlyWhenForwarded();
-    void nothingReachesStderr();
-    void forwardingAppliesToLaterRedirectors();
-    void valueTypeNames();
-};
-
-void TestFrame::initTestCase()
-{
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Frame Test"));
-}
-
-void TestFrame::cleanup()
-{
-    util::setVtkDiagnosticsForwarded(false);
-}
-
-void TestFrame::gateIsClosedAfterCreation()
-{
-    LogCapture capture;
-    vtkNew<OutputRedirector> redirector;
-    QVERIFY(!redirector->isEnabled());
-    QCOMPARE(redirector->GetClassName(), "OutputRedirector");
-    QVERIFY(redirector->IsA("vtkOutputWindow"));
-    redirector->DisplayText("text");
-    redirector->DisplayErrorText("error");
-    redirector->DisplayWarningText("warning");
-    redirector->DisplayGenericWarningText("generic");
-    QVERIFY(capture.entries().isEmpty());
-}
-
-void TestFrame::severities_data()
-{
-    QTest::addColumn<int>("call");
-    QTest::addColumn<int>("severity");
-    QTest::newRow("text") << 0 << int(Severity::Info);
-    QTest::newRow("error") << 1 << int(Severity::Error);
-    QTest::newRow("warning") << 2 << int(Severity::Warning);
-    QTest::newRow("generic warning") << 3 << int(Severity::Warning);
-}
-
-void TestFrame::severities()
-{
-    QFETCH(int, call);
-    QFETCH(int, severity);
-    LogCapture capture;
-    vtkNew<OutputRedirector> redirector;
-    redirector->setEnabled(true);
-    QTest::ignoreMessage(severity == int(Severity::Info) ? QtInfoMsg
-            : severity == int(Severity::Error)           ? QtCriticalMsg
-                                                         : QtWarningMsg,
-        "[Frame Test] héllo");
-    const char* text = "héllo";
-    switch (call) {
-    case 0: redirector->DisplayText(text); break;
-    case 1: redirector->DisplayErrorText(text); break;
-    case 2: redirector->DisplayWarningText(text); break;
-    default: redirector->DisplayGenericWarningText(text); break;
+    /// Makes VTK itself warn: a chart refuses an invalid plot corner.
+    static void vtkWarns()
+    {
+        vtkNew<vtkChartXY> chart;
+        chart->SetPlotCorner(chart->AddPlot(vtkChart::POINTS), 7);
     }
-    QCOMPARE(capture.entries().size(), 1);
-    QCOMPARE(int(capture.entries().at(0).severity), severity);
-    QCOMPARE(capture.entries().at(0).message, QStringLiteral("héllo"));
-    QCOMPARE(capture.entries().at(0).source, QStringLiteral("Frame Test"));
-}
 
-void TestFrame::nullTextIsEmptyMessage()
-{
-    LogCapture capture;
-    vtkNew<OutputRedirector> redirector;
-    redirector->setEnabled(true);
-    QTest::ignoreMessage(QtWarningMsg, "[Frame Test] ");
-    redirector->DisplayWarningText(nullptr);
-    QCOMPARE(capture.entries().size(), 1);
-    QVERIFY(capture.entries().at(0).message.isEmpty());
-}
+private Q_SLOTS:
+    void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("Frame Test")); }
+    void cleanup() { util::setVtkDiagnosticsForwarded(false); }
 
-void TestFrame::realVtkWarningReachesLogOnlyWhenForwarded()
-{
-    OutputRedirector::install();
-    vtkNew<vtkChartXY> chart;
-    auto* plot = chart->AddPlot(vtkChart::POINTS);
-    LogCapture capture;
+    void gateAndSeverities_data()
+    {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("severity");
+        QTest::newRow("text") << 0 << QByteArray("héllo") << int(Severity::Info);
+        QTest::newRow("error") << 1 << QByteArray("héllo") << int(Severity::Error);
+        QTest::newRow("warning") << 2 << QByteArray("héllo") << int(Severity::Warning);
+        QTest::newRow("generic warning") << 3 << QByteArray("héllo") << int(Severity::Warning);
+        QTest::newRow("null text") << 2 << QByteArray() << int(Severity::Warning);
+    }
 
-    chart->SetPlotCorner(plot, 7); // VTK refuses the corner with a warning
-    QVERIFY(capture.entries().isEmpty());
+    void gateAndSeverities()
+    {
+        QFETCH(int, call);
+        QFETCH(QByteArray, text);
+        QFETCH(int, severity);
+        LogCapture capture;
+        vtkNew<OutputRedirector> redirector;
+        const auto display = [&] {
+            const char* message = text.isNull() ? nullptr : text.constData();
+            switch (call) {
+            case 0: redirector->DisplayText(message); break;
+            case 1: redirector->DisplayErrorText(message); break;
+            case 2: redirector->DisplayWarningText(message); break;
+            default: redirector->DisplayGenericWarningText(message); break;
+            }
+        };
+        // A new redirector's gate is closed.
+        QVERIFY(!redirector->isEnabled());
+        display();
+        QVERIFY(capture.entries().isEmpty());
 
-    util::setVtkDiagnosticsForwarded(true);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Invalid corner specified"));
-    chart->SetPlotCorner(plot, 7);
-    QCOMPARE(capture.entries().size(), 1);
-    QCOMPARE(capture.entries().at(0).severity, Severity::Warning);
-    QVERIFY(capture.entries().at(0).message.contains(QLatin1String("Invalid corner specified")));
-    QCOMPARE(capture.entries().at(0).source, QStringLiteral("Frame Test"));
-}
+        redirector->setEnabled(true);
+        QTest::ignoreMessage(severity == int(Severity::Info) ? QtInfoMsg
+                : severity == int(Severity::Error)           ? QtCriticalMsg
+                                                             : QtWarningMsg,
+            ("[Frame Test] " + text).constData());
+        display();
+        QCOMPARE(capture.entries().size(), 1);
+        QCOMPARE(int(capture.entries().at(0).severity), severity);
+        QCOMPARE(capture.entries().at(0).message, QString::fromUtf8(text));
+        QCOMPARE(capture.entries().at(0).source, QStringLiteral("Frame Test"));
+    }
 
-void TestFrame::nothingReachesStderr()
-{
-    OutputRedirector::install();
-    vtkNew<vtkChartXY> chart;
-    auto* plot = chart->AddPlot(vtkChart::POINTS);
+    void realVtkWarningReachesLogOnlyWhenForwarded()
+    {
+        OutputRedirector::install();
+        LogCapture capture;
+        vtkWarns();
+        QVERIFY(capture.entries().isEmpty());
 
-    QTemporaryFile capture;
-    QVERIFY(capture.open());
-    std::fflush(stderr);
-    const int saved = dup(STDERR_FILENO);
-    QVERIFY(dup2(capture.handle(), STDERR_FILENO) >= 0);
-    chart->SetPlotCorner(plot, 7);
-    vtkGenericWarningMacro("generic");
-    std::fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    close(saved);
+        util::setVtkDiagnosticsForwarded(true);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Invalid corner specified"));
+        vtkWarns();
+        QCOMPARE(capture.entries().size(), 1);
+        QCOMPARE(capture.entries().at(0).severity, Severity::Warning);
+        QVERIFY(capture.entries().at(0).message.contains(QLatin1String("Invalid corner specified")));
+        QCOMPARE(capture.entries().at(0).source, QStringLiteral("Frame Test"));
+    }
 
-    QFile written(capture.fileName());
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), QByteArray());
-}
+    void nothingReachesStderr()
+    {
+        OutputRedirector::install();
+        QTemporaryFile capture;
+        QVERIFY(capture.open());
+        std::fflush(stderr);
+        const int saved = dup(STDERR_FILENO);
+        QVERIFY(dup2(capture.handle(), STDERR_FILENO) >= 0);
+        vtkWarns();
+        vtkGenericWarningMacro("generic");
+        std::fflush(stderr);
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+        QFile written(capture.fileName());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray());
+    }
 
-void TestFrame::forwardingAppliesToLaterRedirectors()
-{
-    QVERIFY(!util::vtkDiagnosticsForwarded());
-    util::setVtkDiagnosticsForwarded(true);
-    OutputRedirector::install();
-    auto* installed = OutputRedirector::SafeDownCast(vtkOutputWindow::GetInstance());
-    QVERIFY(installed);
-    QVERIFY(installed->isEnabled());
+    void forwardingAppliesToLaterRedirectors()
+    {
+        QVERIFY(!util::vtkDiagnosticsForwarded());
+        util::setVtkDiagnosticsForwarded(true);
+        OutputRedirector::install();
+        auto* installed = OutputRedirector::SafeDownCast(vtkOutputWindow::GetInstance());
+        QVERIFY(installed && installed->isEnabled());
+        util::setVtkDiagnosticsForwarded(false);
+        QVERIFY(!installed->isEnabled());
+        OutputRedirector::install();
+        QVERIFY(!OutputRedirector::SafeDownCast(vtkOutputWindow::GetInstance())->isEnabled());
+    }
 
-    util::setVtkDiagnosticsForwarded(false);
-    QVERIFY(!installed->isEnabled());
-    OutputRedirector::install();
-    QVERIFY(!OutputRedirector::SafeDownCast(vtkOutputWindow::GetInstance())->isEnabled());
-}
-
-void TestFrame::valueTypeNames()
-{
-    QCOMPARE(QMetaType::type("ValueType"), int(QMetaType::LongLong));
-    QCOMPARE(QMetaType::type("UnsignedValueType"), int(QMetaType::ULongLong));
-}
+    void valueTypeNames()
+    {
+        QCOMPARE(QMetaType::type("ValueType"), int(QMetaType::LongLong));
+        QCOMPARE(QMetaType::type("UnsignedValueType"), int(QMetaType::ULongLong));
+    }
+};
 
 QTEST_MAIN(TestFrame)
 #include "tst_frame.moc"
