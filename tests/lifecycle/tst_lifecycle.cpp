@@ -44,183 +44,120 @@ namespace {
 
 constexpr int cycles = 200;
 
-/// What a cycle may build on: the window and two of its children.
-struct Place
-{
-    QWidget* window;
-    QToolBar* bar;
-    QLineEdit* edit;
-};
-
-/// One class under test: how to create an object in the window and what to do with it once shown.
+/// One class under test: how to create an object in the window (which holds a tool bar and a line
+/// edit) and what to do with it once shown.
 struct Subject
 {
     const char* name;
-    std::function<QObject*(const Place&)> make;
-    std::function<void(QObject&, const Place&)> use;
+    std::function<QObject*(QWidget*)> make;
+    std::function<void(QObject&)> use;
 };
 
-template<class T, class Make, class Use> Subject subject(const char* name, Make make, Use use)
+/// A widget of class @p W in the window, or an action of that class in the tool bar, which makes the
+/// widget that represents it; once shown, @p use gives it some content or state.
+template<class W> Subject make(const char* name, std::function<void(W&)> use = {})
 {
-    return { name, make,
-        [use](QObject& object, const Place& place) { use(static_cast<T&>(object), place); } };
-}
-
-/// A widget whose parent is the window.
-template<class W, class Use> Subject widget(const char* name, Use use)
-{
-    return subject<W>(
-        name, [](const Place& place) { return new W(place.window); }, [use](W& w, const Place&) { use(w); });
-}
-
-/// An action in the window's tool bar, which makes the widget that represents it.
-template<class A, class Use> Subject toolBarAction(const char* name, Use use)
-{
-    return subject<A>(
-        name,
-        [](const Place& place) {
-            auto* action = new A(place.bar);
-            place.bar->addAction(action);
-            return action;
+    return { name,
+        [](QWidget* window) -> QObject* {
+            if constexpr (std::is_base_of_v<QAction, W>) {
+                auto* bar = window->findChild<QToolBar*>();
+                auto* action = new W(bar);
+                bar->addAction(action);
+                return action;
+            } else {
+                return new W(window);
+            }
         },
-        [use](A& action, const Place& place) {
-            QVERIFY(place.bar->widgetForAction(&action));
-            use(action);
-        });
+        [use](QObject& object) {
+            if (auto* action = qobject_cast<QAction*>(&object))
+                QVERIFY(static_cast<QToolBar*>(action->parent())->widgetForAction(action));
+            if (use)
+                use(static_cast<W&>(object));
+        } };
 }
 
 /// A validator on the window's line edit, typed into.
 template<class V> Subject validator(const char* name)
 {
-    return subject<V>(
-        name,
-        [](const Place& place) {
-            auto* v = new V(0, 100, place.edit);
-            place.edit->setValidator(v);
+    return { name,
+        [](QWidget* window) {
+            auto* edit = window->findChild<QLineEdit*>();
+            auto* v = new V(0, 100, edit);
+            edit->setValidator(v);
             return v;
         },
-        [](V&, const Place& place) {
-            place.edit->clear();
-            QTest::keyClicks(place.edit, QStringLiteral("12x"));
-            QCOMPARE(place.edit->text(), QStringLiteral("12"));
-        });
+        [](QObject& v) {
+            auto* edit = static_cast<QLineEdit*>(v.parent());
+            edit->clear();
+            QTest::keyClicks(edit, QStringLiteral("12x"));
+            QCOMPARE(edit->text(), QStringLiteral("12"));
+        } };
 }
 
 std::vector<Subject> subjects()
 {
     std::vector<Subject> list;
 #ifdef UTIL_UI_HAS_WIDGETS
-    list.push_back(toolBarAction<util::Action>("Action", [](util::Action& a) { a.setVisibility(false); }));
-    list.push_back(widget<util::ClickableLabel>("ClickableLabel", [](auto& w) { w.setText("Gain"); }));
-    list.push_back(widget<util::InstantTooltipButton>("InstantTooltipButton", [](auto& w) {
-        w.setText("?");
-        w.setToolTip("Exposure in microseconds");
-    }));
-    list.push_back(widget<util::PlainTextEdit>("PlainTextEdit", [](auto& w) { w.setPlainText("a\nb"); }));
-    list.push_back(widget<util::BlueFrame>("BlueFrame", [](auto& w) { w.setLineWidth(2); }));
-    list.push_back(widget<util::TransparentFrame>("TransparentFrame", [](auto& w) { w.setLineWidth(2); }));
-    list.push_back(widget<util::GroupBoxSquareNoVertical>(
-        "GroupBoxSquareNoVertical", [](auto& w) { w.setTitle("Sensor"); }));
-    list.push_back(widget<util::HideButton>("HideButton", [](auto& w) { w.setText("Hide"); }));
-    list.push_back(widget<util::DisconnectButton>("DisconnectButton", [](auto& w) { w.setText("Off"); }));
-    list.push_back(widget<util::RectangleButton>("RectangleButton", [](auto& w) { w.setText("Go"); }));
-    list.push_back(widget<util::TristateCheckbox>("TristateCheckbox", [](auto& w) {
-        w.setTristate(true);
-        w.setCheckState(Qt::PartiallyChecked);
-    }));
+    list.insert(list.end(),
+        { make<util::Action>("Action", [](auto& a) { a.setVisibility(false); }),
+            make<util::ClickableLabel>("ClickableLabel"),
+            make<util::InstantTooltipButton>("InstantTooltipButton"),
+            make<util::PlainTextEdit>("PlainTextEdit", [](auto& w) { w.setPlainText("a\nb"); }),
+            make<util::BlueFrame>("BlueFrame"), make<util::TransparentFrame>("TransparentFrame"),
+            make<util::GroupBoxSquareNoVertical>("GroupBoxSquareNoVertical"),
+            make<util::HideButton>("HideButton"), make<util::DisconnectButton>("DisconnectButton"),
+            make<util::RectangleButton>("RectangleButton"),
+            make<util::TristateCheckbox>(
+                "TristateCheckbox", [](auto& w) { w.setCheckState(Qt::PartiallyChecked); }) });
 #endif
 #ifdef UTIL_UI_HAS_ENTRY
-    list.push_back(widget<util::CtrlComboBox>("CtrlComboBox", [](auto& w) {
-        w.addItems({ "one", "two" });
-        w.setErrorText("No camera");
-    }));
-    list.push_back(widget<util::CtrlSpinbox>("CtrlSpinbox", [](auto& w) { w.setValue(42); }));
-    list.push_back(widget<util::CtrlDoubleSpinbox>("CtrlDoubleSpinbox", [](auto& w) { w.setValue(1.5); }));
-    list.push_back(widget<util::CtrlTextBox>("CtrlTextBox", [](auto& w) { w.setText("name"); }));
-    list.push_back(widget<util::CtrlInt64SpinBox>("CtrlInt64SpinBox", [](auto& w) {
-        w.setPrefix("x = ");
-        w.setValue(-5);
-    }));
-    list.push_back(widget<util::CtrlUInt64SpinBox>("CtrlUInt64SpinBox", [](auto& w) {
-        w.setDisplayIntegerBase(16);
-        w.setValue(255);
-    }));
-    list.push_back(
-        toolBarAction<util::SpinBoxAction>("SpinBoxAction", [](auto& a) { a.spinBox()->setValue(3); }));
-    list.push_back(toolBarAction<util::DoubleSpinBoxAction>(
-        "DoubleSpinBoxAction", [](auto& a) { a.spinBox()->setValue(0.5); }));
-    list.push_back(validator<util::LongLongValidator>("LongLongValidator"));
-    list.push_back(validator<util::ULongLongValidator>("ULongLongValidator"));
+    list.insert(list.end(),
+        { make<util::CtrlComboBox>("CtrlComboBox", [](auto& w) { w.setErrorText("No camera"); }),
+            make<util::CtrlSpinbox>("CtrlSpinbox"), make<util::CtrlDoubleSpinbox>("CtrlDoubleSpinbox"),
+            make<util::CtrlTextBox>("CtrlTextBox"),
+            make<util::CtrlInt64SpinBox>("CtrlInt64SpinBox", [](auto& w) { w.setPrefix("x = "); }),
+            make<util::CtrlUInt64SpinBox>("CtrlUInt64SpinBox", [](auto& w) { w.setDisplayIntegerBase(16); }),
+            make<util::SpinBoxAction>("SpinBoxAction"),
+            make<util::DoubleSpinBoxAction>("DoubleSpinBoxAction"),
+            validator<util::LongLongValidator>("LongLongValidator"),
+            validator<util::ULongLongValidator>("ULongLongValidator") });
 #endif
 #ifdef UTIL_UI_HAS_POPUPS
-    list.push_back(widget<DoubleSliderPopup>("DoubleSliderPopup", [](auto& w) {
-        w.setSliderRange(0.0, 10.0, 5.0, false);
-        w.setValue(2.5);
-    }));
-    list.push_back(widget<Int64SliderPopup>("Int64SliderPopup", [](auto& w) {
-        w.setSliderRange(-100, 100, 0, true);
-        w.setValue(-50);
-    }));
-    list.push_back(widget<UInt64SliderPopup>("UInt64SliderPopup", [](auto& w) {
-        w.setSliderRange(0, 1000000, 10, false);
-        w.setValue(20);
-    }));
+    list.insert(list.end(),
+        { make<DoubleSliderPopup>(
+              "DoubleSliderPopup", [](auto& w) { w.setSliderRange(0.0, 10.0, 5.0, false); }),
+            make<Int64SliderPopup>("Int64SliderPopup", [](auto& w) { w.setSliderRange(-100, 100, 0, true); }),
+            make<UInt64SliderPopup>(
+                "UInt64SliderPopup", [](auto& w) { w.setSliderRange(0, 1000000, 10, false); }) });
 #endif
 #ifdef UTIL_UI_HAS_RANGES
-    list.push_back(widget<util::RangeSlider>("RangeSlider", [](auto& w) {
-        w.setRange(0, 100);
-        w.setValues(20, 80);
-    }));
-    list.push_back(widget<util::CircularSlider>("CircularSlider", [](auto& w) {
-        w.setRange(0, 359);
-        w.setValue(350);
-    }));
-    list.push_back(toolBarAction<util::BitRangeWidget>("BitRangeWidget", [](auto& a) {
-        a.setBitRange(12);
-        a.setBitShift(2);
-    }));
+    list.insert(list.end(),
+        { make<util::RangeSlider>("RangeSlider", [](auto& w) { w.setValues(20, 80); }),
+            make<util::CircularSlider>("CircularSlider"),
+            make<util::BitRangeWidget>("BitRangeWidget", [](auto& a) { a.setBitRange(12); }) });
 #endif
 #ifdef UTIL_UI_HAS_CONTAINERS
-    list.push_back(widget<util::editable::Label>("editable::Label", [](auto& w) { w.setText("Name"); }));
-    list.push_back(widget<util::editable::Editor>("editable::Editor", [](auto& w) { w.setText("Name"); }));
-    list.push_back(widget<util::EditableLabel>("EditableLabel", [](auto& w) {
-        w.setText("Camera 1");
-        w.enableEditor();
-    }));
-    list.push_back(
-        widget<util::ExpandWidgetHeader>("ExpandWidgetHeader", [](auto& w) { w.setText("More"); }));
-    list.push_back(widget<util::ExpandWidget>("ExpandWidget", [](auto& w) {
-        w.addWidget("Open");
-        w.setBodyVisibility(false);
-    }));
-    list.push_back(widget<util::PopupDialog>("PopupDialog", [](auto& w) { w.setWindowTitle("Settings"); }));
-    list.push_back(widget<util::VerticalScrollArea>(
-        "VerticalScrollArea", [](auto& w) { w.setWidget(new QLabel("content")); }));
-    list.push_back(widget<util::Wizard>("Wizard", [](auto& w) {
-        w.addStep("Connect");
-        w.addStep("Measure");
-        w.nextStep();
-    }));
-    list.push_back(subject<QLabel>(
-        "DialogHelper::shadowLabel",
-        [](const Place& place) { return util::DialogHelper::shadowLabel("Caption", place.window); },
-        [](QLabel& label, const Place&) { label.setText("Other"); }));
+    list.insert(list.end(),
+        { make<util::editable::Label>("editable::Label"), make<util::editable::Editor>("editable::Editor"),
+            make<util::EditableLabel>("EditableLabel", [](auto& w) { w.enableEditor(); }),
+            make<util::ExpandWidgetHeader>("ExpandWidgetHeader"),
+            make<util::ExpandWidget>("ExpandWidget", [](auto& w) { w.addWidget("Open"); }),
+            make<util::PopupDialog>("PopupDialog"),
+            make<util::VerticalScrollArea>(
+                "VerticalScrollArea", [](auto& w) { w.setWidget(new QLabel("content")); }),
+            make<util::Wizard>(
+                "Wizard", [](auto& w) { w.addStep("Connect"), w.addStep("Measure"), w.nextStep(); }),
+            { "DialogHelper::shadowLabel",
+                [](QWidget* window) { return util::DialogHelper::shadowLabel("Caption", window); }, {} } });
 #endif
 #ifdef UTIL_UI_HAS_CHART
-    list.push_back(widget<util::ChartWidget>("ChartWidget", [](auto& w) {
+    list.push_back(make<util::ChartWidget>("ChartWidget", [](auto& w) {
         // The chart reads the curves again on later renders: they outlive every chart.
-        static Vorn3dParametricCurveArray curves = [] {
-            Vorn3dParametricCurveArray profile;
-            VornProfileGenerator generator;
-            generator.setPointCount(256);
-            generator.fill(profile, 0.0);
-            return profile;
-        }();
+        static Vorn3dParametricCurveArray curves;
+        VornProfileGenerator().fill(curves, 0.0);
         util::ChartPlot plot;
         plot.curves = &curves;
-        plot.name = "profile";
         w.setData({ plot });
-        w.setTitle("Profile");
         w.render();
     }));
 #endif
@@ -234,57 +171,53 @@ class TestLifecycle : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void createShowUseDestroy_data();
-    void createShowUseDestroy();
-};
-
-void TestLifecycle::createShowUseDestroy_data()
-{
-    QTest::addColumn<int>("index");
-    const std::vector<Subject> list = subjects();
-    for (std::size_t i = 0; i < list.size(); ++i)
-        QTest::newRow(list[i].name) << int(i);
-}
-
-void TestLifecycle::createShowUseDestroy()
-{
-    QFETCH(int, index);
-    const Subject subject = subjects().at(index);
-
-    QWidget window;
-    window.resize(480, 360);
-    auto* layout = new QVBoxLayout(&window);
-    const Place place { &window, new QToolBar(&window), new QLineEdit(&window) };
-    layout->addWidget(place.bar);
-    layout->addWidget(place.edit);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const int windows = QApplication::topLevelWidgets().size();
-
-    // The first cycle may leave lasting helpers in the window (style animations, the tool bar's
-    // layout items); every later one must leave exactly what the first left.
-    int objects = -1;
-    for (int i = 0; i < cycles; ++i) {
-        QPointer<QObject> object = subject.make(place);
-        QVERIFY(object);
-        if (auto* w = qobject_cast<QWidget*>(object))
-            w->show();
-        QCoreApplication::processEvents();
-        subject.use(*object, place);
-        if (QTest::currentTestFailed())
-            return;
-        QCoreApplication::processEvents();
-        delete object;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const int now = window.findChildren<QObject*>().size();
-        if (objects < 0)
-            objects = now;
-        QCOMPARE(now, objects);
-        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+    void createShowUseDestroy_data()
+    {
+        QTest::addColumn<int>("index");
+        const std::vector<Subject> list = subjects();
+        for (std::size_t i = 0; i < list.size(); ++i)
+            QTest::newRow(list[i].name) << int(i);
     }
-    // On an X display, windows and charts load Mesa's driver.
-    keepGlDriverLoaded();
-}
+
+    void createShowUseDestroy()
+    {
+        QFETCH(int, index);
+        const Subject subject = subjects().at(index);
+        QWidget window;
+        window.resize(480, 360);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(new QToolBar(&window));
+        layout->addWidget(new QLineEdit(&window));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int windows = QApplication::topLevelWidgets().size();
+
+        // The first cycle may leave lasting helpers in the window (style animations, the tool bar's
+        // layout items); every later one must leave exactly what the first left.
+        int objects = -1;
+        for (int i = 0; i < cycles; ++i) {
+            QPointer<QObject> object = subject.make(&window);
+            QVERIFY(object);
+            if (auto* w = qobject_cast<QWidget*>(object))
+                w->show();
+            QCoreApplication::processEvents();
+            if (subject.use)
+                subject.use(*object);
+            if (QTest::currentTestFailed())
+                return;
+            QCoreApplication::processEvents();
+            delete object;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            const int now = window.findChildren<QObject*>().size();
+            if (objects < 0)
+                objects = now;
+            QCOMPARE(now, objects);
+            QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        }
+        // On an X display, windows and charts load Mesa's driver.
+        keepGlDriverLoaded();
+    }
+};
 
 QTEST_MAIN(TestLifecycle)
 #include "tst_lifecycle.moc"
