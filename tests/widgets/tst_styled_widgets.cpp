@@ -16,124 +16,113 @@ class TestStyledWidgets : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void tristateClicksSkipThePartialState();
-    void labelReportsClicks();
-    void clearEntryEmptiesTheEditor();
-    void actionAnnouncesEveryVisibilityCall();
-    void tooltipButtonShowsAtOnce();
-    void defaultStyleSheetKeepsHostRules();
-};
-
-void TestStyledWidgets::tristateClicksSkipThePartialState()
-{
-    util::TristateCheckbox box;
-    box.setText(QStringLiteral("box"));
-    box.setTristate(true);
-    box.setCheckState(Qt::PartiallyChecked);
-    box.adjustSize();
-    QList<Qt::CheckState> states;
-    for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(&box, Qt::LeftButton);
-        states << box.checkState();
-    }
-    QCOMPARE(states, QList<Qt::CheckState>({ Qt::Unchecked, Qt::Checked, Qt::Unchecked }));
-}
-
-void TestStyledWidgets::labelReportsClicks()
-{
-    util::ClickableLabel label;
-    label.setText(QStringLiteral("click me"));
-    QSignalSpy clicked(&label, &util::ClickableLabel::signal_clicked);
-    QSignalSpy doubleClicked(&label, &util::ClickableLabel::signal_doubleClicked);
-    QTest::mousePress(&label, Qt::LeftButton);
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(doubleClicked.count(), 0);
-    QTest::mouseDClick(&label, Qt::LeftButton);
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(doubleClicked.count(), 1);
-}
-
-void TestStyledWidgets::clearEntryEmptiesTheEditor()
-{
-    util::PlainTextEdit editor;
-    editor.setPlainText(QStringLiteral("some log lines"));
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    // The menu runs modally: pick its last entry from inside its event loop, as a user would.
-    QString picked;
-    QTimer picker;
-    connect(&picker, &QTimer::timeout, this, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            picker.stop();
-            picked = menu->actions().last()->text();
-            QTest::mouseClick(
-                menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().last()).center());
+    void tristateClicksSkipThePartialState()
+    {
+        util::TristateCheckbox box;
+        box.setText(QStringLiteral("box"));
+        box.setTristate(true);
+        box.setCheckState(Qt::PartiallyChecked);
+        box.adjustSize();
+        QList<Qt::CheckState> states;
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(&box, Qt::LeftButton);
+            states << box.checkState();
         }
-    });
-    picker.start(10);
-    const QPoint pos = editor.viewport()->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, editor.viewport()->mapToGlobal(pos));
-    QApplication::sendEvent(editor.viewport(), &event);
-    QCOMPARE(picked, QStringLiteral("Clear"));
-    QVERIFY(editor.document()->isEmpty());
-}
+        QCOMPARE(states, QList<Qt::CheckState>({ Qt::Unchecked, Qt::Checked, Qt::Unchecked }));
+    }
 
-void TestStyledWidgets::actionAnnouncesEveryVisibilityCall()
-{
-    util::Action action(QStringLiteral("act"), nullptr);
-    QSignalSpy spy(&action, &util::Action::signal_visibilityChanged);
-    action.setVisibility(true);
-    QCOMPARE(spy.count(), 1);
-    QVERIFY(action.isVisible());
-    action.setVisibility(false);
-    QCOMPARE(spy.count(), 2);
-    QVERIFY(!action.isVisible());
-}
+    void labelReportsClicks()
+    {
+        util::ClickableLabel label;
+        label.setText(QStringLiteral("click me"));
+        QSignalSpy clicked(&label, &util::ClickableLabel::signal_clicked);
+        QSignalSpy doubleClicked(&label, &util::ClickableLabel::signal_doubleClicked);
+        QTest::mousePress(&label, Qt::LeftButton);
+        QCOMPARE(QList<int>({ clicked.count(), doubleClicked.count() }), QList<int>({ 1, 0 }));
+        QTest::mouseDClick(&label, Qt::LeftButton);
+        QCOMPARE(QList<int>({ clicked.count(), doubleClicked.count() }), QList<int>({ 1, 1 }));
+    }
 
-void TestStyledWidgets::tooltipButtonShowsAtOnce()
-{
-    util::InstantTooltipButton button;
-    button.setText(QStringLiteral("hover"));
-    button.setToolTip(QStringLiteral("shown at once"));
-    button.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&button));
-    QTest::mousePress(&button, Qt::LeftButton);
-    const QPoint pos = button.rect().center();
-    QMouseEvent move(QEvent::MouseMove, pos, button.mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(&button, &move);
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("shown at once"));
-    // The button still follows the pointer.
-    const QPoint outside(-20, -20);
-    QMouseEvent away(
-        QEvent::MouseMove, outside, button.mapToGlobal(outside), Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(&button, &away);
-    QVERIFY(!button.isDown());
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, outside);
-}
+    void clearEntryEmptiesTheEditor()
+    {
+        util::PlainTextEdit editor;
+        editor.setPlainText(QStringLiteral("some log lines"));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        // The menu runs modally: pick its last entry from inside its event loop, as a user would.
+        QString picked;
+        QTimer picker;
+        connect(&picker, &QTimer::timeout, this, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                picker.stop();
+                picked = menu->actions().last()->text();
+                QTest::mouseClick(
+                    menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().last()).center());
+            }
+        });
+        picker.start(10);
+        const QPoint pos = editor.viewport()->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, editor.viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(editor.viewport(), &event);
+        QCOMPARE(picked, QStringLiteral("Clear"));
+        QVERIFY(editor.document()->isEmpty());
+    }
 
-void TestStyledWidgets::defaultStyleSheetKeepsHostRules()
-{
-    const QString rules = util::defaultStyleSheet();
-    QVERIFY(rules.contains(QStringLiteral("util--BlueFrame")));
+    void actionAnnouncesEveryVisibilityCall()
+    {
+        util::Action action(QStringLiteral("act"), nullptr);
+        QSignalSpy spy(&action, &util::Action::signal_visibilityChanged);
+        action.setVisibility(true);
+        action.setVisibility(false);
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(!action.isVisible());
+    }
 
-    const QString host = QStringLiteral("QLabel { color: red; }");
-    qApp->setStyleSheet(host);
-    util::installDefaultStyleSheet();
-    util::installDefaultStyleSheet();
-    QCOMPARE(qApp->styleSheet(), rules + host);
+    void tooltipButtonShowsAtOnce()
+    {
+        util::InstantTooltipButton button;
+        button.setText(QStringLiteral("hover"));
+        button.setToolTip(QStringLiteral("shown at once"));
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        QTest::mousePress(&button, Qt::LeftButton);
+        const QPoint pos = button.rect().center();
+        QMouseEvent move(QEvent::MouseMove, pos, button.mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&button, &move);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("shown at once"));
+        // The button still follows the pointer.
+        const QPoint outside(-20, -20);
+        QMouseEvent away(
+            QEvent::MouseMove, outside, button.mapToGlobal(outside), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&button, &away);
+        QVERIFY(!button.isDown());
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, outside);
+    }
 
-    util::BlueFrame frame;
-    frame.resize(40, 40);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    QCOMPARE(frame.grab().toImage().pixelColor(20, 20), QColor(0x00, 0x6A, 0xB7));
+    void defaultStyleSheetKeepsHostRules()
+    {
+        const QString rules = util::defaultStyleSheet();
+        QVERIFY(rules.contains(QStringLiteral("util--BlueFrame")));
 
-    // A host rule for the same class, coming later, wins.
-    qApp->setStyleSheet(
-        qApp->styleSheet() + QStringLiteral("util--BlueFrame { background-color: #00FF00; }"));
-    QCOMPARE(frame.grab().toImage().pixelColor(20, 20), QColor(0x00, 0xFF, 0x00));
-    qApp->setStyleSheet(QString());
-}
+        const QString host = QStringLiteral("QLabel { color: red; }");
+        qApp->setStyleSheet(host);
+        util::installDefaultStyleSheet();
+        util::installDefaultStyleSheet();
+        QCOMPARE(qApp->styleSheet(), rules + host);
+
+        util::BlueFrame frame;
+        frame.resize(40, 40);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(frame.grab().toImage().pixelColor(20, 20), QColor(0x00, 0x6A, 0xB7));
+
+        // A host rule for the same class, coming later, wins.
+        qApp->setStyleSheet(
+            qApp->styleSheet() + QStringLiteral("util--BlueFrame { background-color: #00FF00; }"));
+        QCOMPARE(frame.grab().toImage().pixelColor(20, 20), QColor(0x00, 0xFF, 0x00));
+        qApp->setStyleSheet(QString());
+    }
+};
 
 QTEST_MAIN(TestStyledWidgets)
 #include "tst_styled_widgets.moc"
