@@ -58,12 +58,10 @@ private Q_SLOTS:
 
     void valuesAreOrderedAndClamped()
     {
-        QCOMPARE(values(), Pair({ 0, 99 }));
         QSignalSpy spy(slider.get(), &util::RangeSlider::valuesChanged);
         slider->setValues(70, 20);
         QCOMPARE(spy.takeFirst(), QVariantList({ 20, 70 }));
         QCOMPARE(takeLog(), QStringList({ "values", "minValue", "maxValue" }));
-        QCOMPARE(positions(), Pair({ 20, 70 }));
         slider->setValues(-5, 200);
         QCOMPARE(values(), Pair({ 0, 99 }));
         slider->setValues(0, 50);
