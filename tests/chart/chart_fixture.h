@@ -38,7 +38,7 @@ struct ChartFixture
     std::unique_ptr<util::ChartWidget> widget;
     util::ChartWidgetPrivate* d = nullptr;
     util::ChartXY* chart = nullptr;
-    std::unique_ptr<Vorn3dParametricCurveArray> profile; ///< points (10 i, 4 i), i = 0..10
+    Vorn3dParametricCurveArray profile; ///< points (10 i, 4 i), i = 0..10
     vtkNew<vtkRenderWindowInteractor> keys; ///< carries the modifiers and key codes of the events
     int renders = 0;
     int interactions = 0;
@@ -80,8 +80,8 @@ struct ChartFixture
             std::vector<Vorn3dParametricCurveArray::Point> points;
             for (int i = 0; i <= 10; ++i)
                 points.push_back({ 10.0f * i, 4.0f * i });
-            profile = makeCurves(std::move(points));
-            widget->setData({ makeSeries(profile.get(), QStringLiteral("profile")) });
+            profile.SetValidPoints(std::move(points));
+            widget->setData({ makeSeries(&profile, QStringLiteral("profile")) });
             paint();
         }
         renders = interactions = selections = 0;
