@@ -75,7 +75,6 @@ void TstChartWidget::keepsOrRebuildsPlots()
     auto a = makeCurves({ { 0, 0 }, { 10, 10 } });
     auto b = makeCurves({ { 0, 0 }, { 5, 5 }, { 20, 20 } });
     widget->setData({ makeSeries(a.get(), "a"), makeSeries(b.get(), "b") });
-    QCOMPARE(util::plotInfo(d->plots[1])->name, QString("b"));
     const std::vector<vtkPlot*> first = d->plots;
     const vtkTable* table = d->tables[0];
 
