@@ -154,7 +154,9 @@ std::vector<Subject> subjects()
     list.push_back(make<util::ChartWidget>("ChartWidget", [](auto& w) {
         // The chart reads the curves again on later renders: they outlive every chart.
         static Vorn3dParametricCurveArray curves;
-        VornProfileGenerator().fill(curves, 0.0);
+        VornProfileGenerator generator;
+        generator.setPointCount(256);
+        generator.fill(curves, 0.0);
         util::ChartPlot plot;
         plot.curves = &curves;
         w.setData({ plot });
