@@ -241,7 +241,6 @@ void TestCtrlInt64SpinBox::fixupAndRefusedBase()
         return text;
     };
     QCOMPARE(fixedUp(16, "0X1f"), QStringLiteral("1f"));
-    QCOMPARE(fixedUp(8, "0o17"), QStringLiteral("17"));
     QCOMPARE(fixedUp(10, "0x10"), QStringLiteral("0x10"));
     QCOMPARE(fixedUp(10, "1,234,567"), QStringLiteral("1234567"));
     box.setGroupSeparatorShown(true);

@@ -11,7 +11,6 @@ class TestLongLongValidator : public QObject
 private Q_SLOTS:
     void states_data();
     void states();
-    void boundSettersGoThroughSetRange();
     void typingIntoLineEdit();
 };
 
@@ -67,23 +66,6 @@ void TestLongLongValidator::states()
     QCOMPARE(int(validator.validate(text, pos)), state);
     QCOMPARE(text, original);
     QCOMPARE(pos, 3);
-}
-
-void TestLongLongValidator::boundSettersGoThroughSetRange()
-{
-    struct Recording : util::LongLongValidator
-    {
-        using LongLongValidator::LongLongValidator;
-        QVector<QPair<qint64, qint64>> calls;
-        void setRange(qint64 bottom, qint64 top) override
-        {
-            calls.append({ bottom, top });
-            LongLongValidator::setRange(bottom, top);
-        }
-    } validator(-5, 5, nullptr);
-    validator.setBottom(-3);
-    validator.setProperty("top", qlonglong(7));
-    QCOMPARE(validator.calls, (QVector<QPair<qint64, qint64>> { { -3, 5 }, { -3, 7 } }));
 }
 
 // A line edit keeps what validates as Intermediate and throws away what is Invalid.
