@@ -1,9 +1,7 @@
-// util::DialogHelper's texts and labels; util::FileHelper's remembered folders in an isolated store.
+// util::DialogHelper's texts; util::FileHelper's remembered folders in an isolated store.
 #include <util/dialog_helper.h>
 #include <util/file_helper.h>
 
-#include <QGraphicsDropShadowEffect>
-#include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,7 +25,6 @@ private Q_SLOTS:
     void init();
     void texts_data();
     void texts();
-    void shadowLabel();
     void savedFolders_data();
     void savedFolders();
     void ccfFallbacks();
@@ -80,15 +77,6 @@ void TestHelpers::texts()
     QFETCH(QString, expected);
     QCOMPARE(
         camel ? util::DialogHelper::fromCamelCase(text) : util::DialogHelper::prepareStr(text), expected);
-}
-
-void TestHelpers::shadowLabel()
-{
-    QWidget parent;
-    QLabel* label = util::DialogHelper::shadowLabel(QStringLiteral("Gain"), &parent);
-    QVERIFY(label->parentWidget() == &parent && label->text() == QStringLiteral("Gain   "));
-    auto* shadow = qobject_cast<QGraphicsDropShadowEffect*>(label->graphicsEffect());
-    QVERIFY(shadow && shadow->color() == Qt::white && shadow->offset() == QPointF(1.0, 1.0));
 }
 
 void TestHelpers::savedFolders_data()
