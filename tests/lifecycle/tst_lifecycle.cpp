@@ -44,8 +44,8 @@ namespace {
 
 constexpr int cycles = 200;
 
-/// One class under test: how to create an object in the window (which holds a tool bar and a line
-/// edit) and what to do with it once shown.
+/// One class under test: how to create an object in the window (which holds a tool bar) and what to
+/// do with it once shown.
 struct Subject
 {
     const char* name;
@@ -76,22 +76,14 @@ template<class W> Subject make(const char* name, std::function<void(W&)> use = {
         } };
 }
 
-/// A validator on the window's line edit, typed into.
+/// A line edit in the window with a validator of class @p V, typed into.
 template<class V> Subject validator(const char* name)
 {
-    return { name,
-        [](QWidget* window) {
-            auto* edit = window->findChild<QLineEdit*>();
-            auto* v = new V(0, 100, edit);
-            edit->setValidator(v);
-            return v;
-        },
-        [](QObject& v) {
-            auto* edit = static_cast<QLineEdit*>(v.parent());
-            edit->clear();
-            QTest::keyClicks(edit, QStringLiteral("12x"));
-            QCOMPARE(edit->text(), QStringLiteral("12"));
-        } };
+    return make<QLineEdit>(name, [](QLineEdit& edit) {
+        edit.setValidator(new V(0, 100, &edit));
+        QTest::keyClicks(&edit, QStringLiteral("12x"));
+        QCOMPARE(edit.text(), QStringLiteral("12"));
+    });
 }
 
 std::vector<Subject> subjects()
@@ -187,9 +179,7 @@ private Q_SLOTS:
         const Subject subject = subjects().at(index);
         QWidget window;
         window.resize(480, 360);
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(new QToolBar(&window));
-        layout->addWidget(new QLineEdit(&window));
+        (new QVBoxLayout(&window))->addWidget(new QToolBar(&window));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const int windows = QApplication::topLevelWidgets().size();
