@@ -1,4 +1,5 @@
-// Thinned marker painting: the same picture as every marker, while tables and searches keep every point.
+// Thinned marker painting: the picture of every marker up to a few edge pixels, while tables and searches
+// keep every point.
 #include <util/chart_widget.h>
 
 #include "chart/chart_widget_p.h"
@@ -25,7 +26,7 @@ class TstMarkerThinning : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void keepsOnePointPerFootprint();
+    void keepsOnePointPerCell();
     void refusesWhatItCannotThin();
     void samePictureAsEveryMarker();
     void hiddenPointsStayReachable();
@@ -36,22 +37,22 @@ private:
     QImage frame(util::ChartWidget& chart);
 };
 
-void TstMarkerThinning::keepsOnePointPerFootprint()
+void TstMarkerThinning::keepsOnePointPerCell()
 {
-    // Plot coordinates twice the device pixels, shifted by 10 pixels in x.
+    // Plot coordinates twice the device pixels, shifted by 10 pixels in x; cells are a quarter pixel.
     const double matrix[9] = { 2, 0, 10, 0, 2, 0, 0, 0, 1 };
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    // A 2-pixel marker at device x covers the pixels from ceil(x - 1.5): 14.2 and 14.4 share pixels 13 and
-    // 14, 14.6 starts at 14. Device x -0.4 still reaches pixel 0, -0.6 does not; nor does y 100.6.
-    // Likewise y 10 and 10.5 share pixels, 10.6 does not.
-    const float xy[]
-        = { 2.1f, 5, 2.2f, 5, 2.3f, 5, nan, 5, -5.2f, 5, -5.3f, 5, 2.1f, 50.3f, 2.1f, 5.25f, 2.1f, 5.3f };
+    // Device x 14.30 and 14.40 share a cell, 14.60 does not. A 2-pixel marker centred at x -0.9 still
+    // reaches pixel 0, one at -1.1 does not; nor does one at y 101.1. Device y 10.1 shares the cell of
+    // 10.0, 10.3 does not.
+    const float xy[] = { 2.15f, 5, 2.2f, 5, 2.3f, 5, nan, 5, -5.45f, 5, -5.55f, 5, 2.15f, 50.55f, 2.15f,
+        5.05f, 2.15f, 5.15f };
     util::MarkerThinning thinning;
     vtkIdType kept = -1;
     const float* points = thinning.thin(xy, 9, matrix, 100, 100, 2.0f, kept);
     QVERIFY(points);
     QCOMPARE(kept, vtkIdType(4));
-    const float expected[] = { 2.1f, 5, 2.3f, 5, -5.2f, 5, 2.1f, 5.3f };
+    const float expected[] = { 2.15f, 5, 2.3f, 5, -5.45f, 5, 2.15f, 5.15f };
     for (int i = 0; i < 8; ++i)
         QCOMPARE(points[i], expected[i]);
 
@@ -119,7 +120,7 @@ void TstMarkerThinning::samePictureAsEveryMarker()
         util::PlotPoints::SafeDownCast(plot)->ThinMarkersOff();
     const QImage every = frame(chart);
     QCOMPARE(thinned.size(), QSize(800, 600));
-    // Markers are on screen, and the two pictures are the same to the pixel.
+    // Markers are on screen, and the two pictures differ in no more than a few edge pixels.
     int differing = 0;
     int lit = 0;
     for (int y = 0; y < every.height(); ++y) {
@@ -129,7 +130,7 @@ void TstMarkerThinning::samePictureAsEveryMarker()
         }
     }
     QVERIFY2(lit > 5000, qPrintable(QString::number(lit)));
-    QCOMPARE(differing, 0);
+    QVERIFY2(differing <= lit / 1000, qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(lit)));
 }
 
 void TstMarkerThinning::hiddenPointsStayReachable()

@@ -10,15 +10,15 @@
 namespace util {
 
 /**
- * @brief Drops the markers that paint nothing new: of the points whose marker
- * covers the same pixels, only the first is kept.
+ * @brief Drops the markers that paint (almost) nothing new: of the points
+ * whose device positions fall in the same quarter-pixel cell, only the first
+ * is kept.
  *
- * A square marker of integer size s centred at device position (x, y) covers
- * the pixels from ceil(x - (s + 1) / 2) over s columns, and likewise in y; the
- * kept points therefore paint exactly the pixels all points would. Points
- * whose marker lies wholly outside the device, or with a non-finite position,
- * are dropped. The buffers are kept between calls, so a live chart allocates
- * nothing per frame.
+ * The kept markers paint the picture all markers would, up to a few edge
+ * pixels where the renderer's sampling of a marker depends on its exact
+ * sub-pixel position. Points whose marker lies wholly outside the device, or
+ * with a non-finite position, are dropped. The buffers are kept between calls,
+ * so a live chart allocates nothing per frame.
  */
 class UTIL_UI_EXPORT MarkerThinning
 {
@@ -37,7 +37,7 @@ public:
         vtkIdType& kept);
 
 private:
-    std::vector<std::uint64_t> covered; ///< one bit per marker footprint origin
+    std::vector<std::uint64_t> covered; ///< one bit per cell
     std::vector<float> points;
 };
 

@@ -10,12 +10,14 @@
 #include <vtkBrush.h>
 #include <vtkContext2D.h>
 #include <vtkContextDevice2D.h>
+#include <vtkContextScene.h>
 #include <vtkIdTypeArray.h>
 #include <vtkMatrix3x3.h>
 #include <vtkObjectFactory.h>
 #include <vtkOpenGLGL2PSHelper.h>
 #include <vtkPen.h>
 #include <vtkPoints2D.h>
+#include <vtkRenderer.h>
 #include <vtkUnsignedCharArray.h>
 
 namespace util {
@@ -77,8 +79,10 @@ vtkIdType PlotPoints::GetNearestPoint(
 bool PlotPoints::Paint(vtkContext2D* painter)
 {
     vtkContextDevice2D* device = painter ? painter->GetDevice() : nullptr;
+    // The device's matrix maps to the pixels of the scene's viewport.
+    vtkRenderer* renderer = GetScene() ? GetScene()->GetRenderer() : nullptr;
     vtkOpenGLGL2PSHelper* exporter = vtkOpenGLGL2PSHelper::GetInstance();
-    const bool plain = ThinMarkers && Visible && device && !device->GetBufferIdMode() && Points
+    const bool plain = ThinMarkers && Visible && device && renderer && !device->GetBufferIdMode() && Points
         && Points->GetDataType() == VTK_FLOAT && Points->GetNumberOfPoints() > 0
         && MarkerStyle != VTK_MARKER_NONE && MarkerSize > 0.0f && !(ScalarVisibility && Colors)
         && !(Selection && Selection->GetNumberOfTuples() > 0)
@@ -92,7 +96,7 @@ bool PlotPoints::Paint(vtkContext2D* painter)
     vtkIdType kept = 0;
     float* points
         = thinning->thin(static_cast<const float*>(Points->GetVoidPointer(0)), Points->GetNumberOfPoints(),
-            matrix->GetData(), device->GetWidth(), device->GetHeight(), MarkerSize, kept);
+            matrix->GetData(), renderer->GetSize()[0], renderer->GetSize()[1], MarkerSize, kept);
     if (!points)
         return Superclass::Paint(painter);
     painter->ApplyPen(Pen);

@@ -91,10 +91,10 @@ UTIL_UI_DECLARE_PLOT(PlotArea, vtkPlotArea)
  * Call the three-argument form: VTK's four-argument form reaches this search
  * only through its deprecated-call path, which emits a VTK warning on a hit.
  *
- * Painting skips the markers that would paint no new pixel (MarkerThinning):
+ * Painting skips the markers that would paint nothing new (MarkerThinning):
  * a dense profile costs what its visible footprint costs, and the picture is
- * the one all markers would give. Only painting is thinned; the input table
- * and the searches keep every point.
+ * the one all markers would give, up to a few edge pixels. Only painting is
+ * thinned; the input table and the searches keep every point.
  */
 class UTIL_UI_EXPORT PlotPoints : public vtkPlotPoints, public Plot
 {
@@ -115,7 +115,7 @@ public:
      */
     bool Paint(vtkContext2D* painter) override;
 
-    /// Whether Paint() skips markers that paint no new pixel; on by default.
+    /// Whether Paint() skips markers that paint nothing new; on by default.
     vtkSetMacro(ThinMarkers, bool);
     vtkGetMacro(ThinMarkers, bool);
     vtkBooleanMacro(ThinMarkers, bool);
