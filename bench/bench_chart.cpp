@@ -77,13 +77,19 @@ namespace {
 // ---------------------------------------------------------------------------------------------------
 // The VTK peers
 
-/// Waits for the next frame of @p widget to reach the screen.
+/// Duration of the last render call of waitForSwap(), ms.
+double lastRenderMs = 0.0;
+
+/// Runs @p paint (a render) and waits for the frame to reach the screen.
 void waitForSwap(QOpenGLWidget* widget, const std::function<void()>& paint)
 {
     QEventLoop loop;
     QObject::connect(widget, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
     paint();
+    lastRenderMs = double(clock.nsecsElapsed()) / 1e6;
     loop.exec();
 }
 
@@ -294,6 +300,8 @@ int runFrames(const QString& peerName, int pointCount)
     const int warmUp = 5;
     std::vector<double> frame;
     std::vector<double> set;
+    std::vector<double> fill;
+    std::vector<double> render; // the render call alone (VTK peers)
     int badRenders = 0;
     QElapsedTimer clock;
     clock.start();
@@ -304,6 +312,7 @@ int runFrames(const QString& peerName, int pointCount)
         const qint64 filled = clock.nsecsElapsed();
         peer->setData(profiles);
         const double setMs = msSince(clock, filled);
+        const double fillMs = double(filled - start) / 1e6;
         peer->draw();
         const double frameMs = msSince(clock, start);
         if (n >= warmUp && peer->renders() >= 0 && peer->renders() - rendersBefore != 1)
@@ -315,10 +324,14 @@ int runFrames(const QString& peerName, int pointCount)
         if (n >= warmUp) {
             frame.push_back(frameMs);
             set.push_back(setMs);
+            fill.push_back(fillMs);
+            render.push_back(lastRenderMs);
         }
     }
     printSamples("frame", frame);
     printSamples("setdata", set);
+    printSamples("fill", fill);
+    printSamples("render", render);
     std::printf("rss %ld\n", peakRssKb());
     if (badRenders)
         std::printf("error %d frames did not render exactly once\n", badRenders);
