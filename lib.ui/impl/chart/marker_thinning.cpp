@@ -24,7 +24,7 @@ float* MarkerThinning::thin(const float* xy, vtkIdType count, const double matri
     const double reach = std::ceil(double(size) / 2.0) * cellsPerPixel;
     const long columns = long(width) * cellsPerPixel + 2 * long(reach);
     const long rows = long(height) * cellsPerPixel + 2 * long(reach);
-    if (columns * rows > (1L << 30))
+    if (double(columns) * double(rows) > double(1L << 30))
         return nullptr; // far beyond any screen
     covered.assign(std::size_t((columns * rows + 63) / 64), 0);
     points.resize(std::size_t(2 * count));
