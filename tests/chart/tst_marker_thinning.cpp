@@ -33,8 +33,13 @@ private Q_SLOTS:
     void cleanupTestCase() { keepGlDriverLoaded(); }
 
 private:
+    /// An 800 x 600 chart on screen.
+    void openChart();
     /// The chart's frame as an image, rendered now.
-    QImage frame(util::ChartWidget& chart);
+    QImage frame();
+
+    std::unique_ptr<util::ChartWidget> chart;
+    util::ChartWidgetPrivate* d = nullptr;
 };
 
 void TstMarkerThinning::keepsOnePointPerCell()
@@ -78,22 +83,28 @@ void TstMarkerThinning::refusesWhatItCannotThin()
     QCOMPARE(kept, vtkIdType(0));
 }
 
-QImage TstMarkerThinning::frame(util::ChartWidget& chart)
+void TstMarkerThinning::openChart()
 {
-    util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&chart);
+    chart = std::make_unique<util::ChartWidget>();
+    d = util::ChartWidgetPrivate::get(chart.get());
+    chart->resize(800, 600);
+    chart->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chart.get()));
+    QTRY_COMPARE(d->renderingWindow->renderWindow->GetSize()[0], 800);
+}
+
+QImage TstMarkerThinning::frame()
+{
     d->renderingWindow->renderPending = true;
-    chart.render();
+    chart->render();
     return d->renderingWindow->grabFramebuffer();
 }
 
 void TstMarkerThinning::samePictureAsEveryMarker()
 {
-    util::ChartWidget chart;
-    chart.resize(800, 600);
-    chart.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&chart);
-    QTRY_COMPARE(d->renderingWindow->renderWindow->GetSize()[0], 800);
+    openChart();
+    if (QTest::currentTestFailed())
+        return;
 
     // Four dense noisy profiles: most markers fall on pixels another marker already painted.
     VornProfileGenerator generator(5);
@@ -107,18 +118,18 @@ void TstMarkerThinning::samePictureAsEveryMarker()
         list[std::size_t(i)].name = QStringLiteral("series %1").arg(i);
         list[std::size_t(i)].color = QColor::fromHsv(i * 90, 255, 255);
     }
-    chart.setData(list);
+    chart->setData(list);
     // The first paints fit the axes to the window's aspect ratio.
-    QImage thinned = frame(chart);
+    QImage thinned = frame();
     for (int i = 0; i < 5; ++i) {
-        const QImage next = frame(chart);
+        const QImage next = frame();
         if (next == thinned)
             break;
         thinned = next;
     }
     for (vtkPlot* plot : d->plots)
         util::PlotPoints::SafeDownCast(plot)->ThinMarkersOff();
-    const QImage every = frame(chart);
+    const QImage every = frame();
     QCOMPARE(thinned.size(), QSize(800, 600));
     // Markers are on screen, and the two pictures differ in no more than a few edge pixels.
     int differing = 0;
@@ -135,12 +146,9 @@ void TstMarkerThinning::samePictureAsEveryMarker()
 
 void TstMarkerThinning::hiddenPointsStayReachable()
 {
-    util::ChartWidget chart;
-    chart.resize(800, 600);
-    chart.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&chart);
-    QTRY_COMPARE(d->renderingWindow->renderWindow->GetSize()[0], 800);
+    openChart();
+    if (QTest::currentTestFailed())
+        return;
 
     // 100 points 0.001 mm apart on a 100 mm wide chart: all on the same few pixels.
     std::vector<Vorn3dParametricCurveArray::Point> points;
@@ -153,8 +161,8 @@ void TstMarkerThinning::hiddenPointsStayReachable()
     util::ChartPlot series;
     series.curves = &curves;
     series.name = QStringLiteral("dense");
-    chart.setData({ series });
-    frame(chart);
+    chart->setData({ series });
+    frame();
 
     auto* plot = util::PlotPoints::SafeDownCast(d->plots.at(0));
     QVERIFY(plot);

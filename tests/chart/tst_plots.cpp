@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <vtkContextMouseEvent.h>
 #include <vtkFloatArray.h>
 #include <vtkNew.h>
 #include <vtkTable.h>
@@ -148,6 +149,17 @@ void TstPlots::plotPointsSearch()
     plot->Update();
     QCOMPARE(plot->GetNearestPoint({ 70, 3 }, { 1, 1 }, &location), vtkIdType(3));
     QCOMPARE(plot->GetNearestPoint({ 100.5f, 3 }, { 1, 1 }, &location), vtkIdType(-1));
+
+    // The scene's pick test: within 5 pixels of a point, in the corner transform's scale (here 1 unit is
+    // 1 pixel); an invisible plot is never hit.
+    vtkContextMouseEvent mouse;
+    mouse.SetPos({ 74, 3 });
+    QVERIFY(plot->Hit(mouse));
+    mouse.SetPos({ 76, 3 });
+    QVERIFY(!plot->Hit(mouse));
+    mouse.SetPos({ 70, 3 });
+    plot->SetVisible(false);
+    QVERIFY(!plot->Hit(mouse));
 }
 
 QTEST_MAIN(TstPlots)

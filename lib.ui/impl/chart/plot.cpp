@@ -7,10 +7,14 @@
 #include "chart/marker_thinning.h"
 #include "chart/nearest_point_index.h"
 
+#include <cmath>
+
 #include <vtkBrush.h>
 #include <vtkContext2D.h>
 #include <vtkContextDevice2D.h>
+#include <vtkContextMouseEvent.h>
 #include <vtkContextScene.h>
+#include <vtkContextTransform.h>
 #include <vtkIdTypeArray.h>
 #include <vtkMatrix3x3.h>
 #include <vtkObjectFactory.h>
@@ -18,6 +22,7 @@
 #include <vtkPen.h>
 #include <vtkPoints2D.h>
 #include <vtkRenderer.h>
+#include <vtkTransform2D.h>
 #include <vtkUnsignedCharArray.h>
 
 namespace util {
@@ -105,6 +110,22 @@ bool PlotPoints::Paint(vtkContext2D* painter)
     if (kept > 0)
         painter->DrawMarkers(MarkerStyle, false, points, int(std::min<vtkIdType>(kept, VTK_INT_MAX)));
     return true;
+}
+
+bool PlotPoints::Hit(const vtkContextMouseEvent& mouse)
+{
+    if (!Interactive || !Visible)
+        return false;
+    // The pick zone of vtkPlot::Hit(): 5 pixels in the parent transform's scale.
+    constexpr double zone = 5.0;
+    vtkVector2f tolerance(0.0f, 0.0f);
+    if (auto* transform = vtkContextTransform::SafeDownCast(Parent)) {
+        vtkMatrix3x3* matrix = transform->GetTransform()->GetMatrix();
+        tolerance.Set(float(std::fabs(zone / matrix->GetElement(0, 0))),
+            float(std::fabs(zone / matrix->GetElement(1, 1))));
+    }
+    vtkVector2f location;
+    return GetNearestPoint(mouse.GetPos(), tolerance, &location) >= 0;
 }
 
 void PlotPoints::setSearchRange(double xMin, double xMax)

@@ -115,6 +115,13 @@ public:
      */
     bool Paint(vtkContext2D* painter) override;
 
+    /**
+     * Whether a point lies within 5 pixels of the mouse, as vtkPlot::Hit()
+     * answers, without its bounds pass over every point: the scene asks this
+     * on every mouse move.
+     */
+    bool Hit(const vtkContextMouseEvent& mouse) override;
+
     /// Whether Paint() skips markers that paint nothing new; on by default.
     vtkSetMacro(ThinMarkers, bool);
     vtkGetMacro(ThinMarkers, bool);
