@@ -20,6 +20,20 @@ private Q_SLOTS:
     void keyPresses();
     void hoverTooltips();
     void clickLocatesPoint();
+    void emptyRangeStaysPut();
+    void viewStaysInsideTheCap();
+
+private:
+    /// A left drag (a pan away from shapes) or, with Ctrl, a right one (a zoom box) between scene points.
+    void drag(int button, const vtkVector2f& from, const vtkVector2f& to)
+    {
+        keys->SetControlKey(button == RIGHT);
+        chart->MouseButtonPressEvent(mouse(button, from));
+        chart->MouseMoveEvent(mouse(button, to, from));
+        chart->MouseMoveEvent(mouse(button, from, to));
+        chart->MouseMoveEvent(mouse(button, to, from));
+        chart->MouseButtonReleaseEvent(mouse(button, to));
+    }
 };
 
 void TstChartInteraction::pan()
@@ -155,6 +169,44 @@ void TstChartInteraction::clickLocatesPoint()
     QVERIFY(chart->MouseButtonReleaseEvent(mouse(LEFT, screen(50, 20))));
     QCOMPARE(interactions, 1);
     QCOMPARE(lastIndex, vtkIdType(5));
+}
+
+void TstChartInteraction::emptyRangeStaysPut()
+{
+    // A single point fits an empty view: the plot transforms scale by infinity and map the pointer nowhere.
+    profile.SetValidPoints({ { 38.4f, 0.2f } });
+    util::ChartPlot series;
+    series.curves = &profile;
+    series.name = QStringLiteral("single");
+    widget->setData({ series });
+    paint();
+    drag(LEFT, vtkVector2f(300, 150), vtkVector2f(340, 190));
+    drag(RIGHT, vtkVector2f(300, 150), vtkVector2f(400, 200));
+    for (Axis axis : { Axis::Left, Axis::Bottom, Axis::Right, Axis::Top }) {
+        const double at = axis == Axis::Bottom || axis == Axis::Top ? 38 : 0;
+        QCOMPARE(range(axis), (QVector<double> { at, at }));
+    }
+}
+
+void TstChartInteraction::viewStaysInsideTheCap()
+{
+    // Panning stops at the wheel's cap, keeping the span.
+    d->axis(Axis::Bottom)->SetRange(7.05e14, 7.45e14);
+    d->axis(Axis::Left)->SetRange(-7.47e14, -7.37e14);
+    chart->SetKeepAspectRatio(false);
+    paint();
+    drag(LEFT, vtkVector2f(500, 100), vtkVector2f(300, 300));
+    QVERIFY(near(range(Axis::Bottom), { 7.1e14, 7.5e14 }));
+    QVERIFY(near(range(Axis::Left), { -7.5e14, -7.4e14 }));
+
+    // The equal scale widens a range about its centre, shifted inwards at the cap.
+    d->axis(Axis::Bottom)->SetRange(0, 1e14);
+    d->axis(Axis::Left)->SetRange(7.4e14, 7.5e14);
+    chart->SetKeepAspectRatio(true);
+    paint();
+    const QVector<double> left = range(Axis::Left);
+    QCOMPARE(left[1], 7.5e14);
+    QVERIFY(left[1] - left[0] > 2e13); // widened beyond the original 1e13
 }
 
 QTEST_MAIN(TstChartInteraction)

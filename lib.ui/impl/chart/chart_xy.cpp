@@ -58,13 +58,28 @@ std::pair<vtkAxis*, vtkAxis*> cornerAxes(const std::vector<vtkAxis*>& axes, int 
     }
 }
 
-/// @p range widened or narrowed to @p length around its own centre.
+/// Whether @p transform maps scene positions back to finite data positions: a plot transform made over an
+/// empty axis range (or before its axes had one) scales by infinity and does not.
+bool invertible(vtkTransform2D* transform)
+{
+    const vtkMatrix3x3* m = transform->GetMatrix();
+    const double scale[2] = { m->GetElement(0, 0), m->GetElement(1, 1) };
+    return scale[0] != 0.0 && scale[1] != 0.0 && std::isfinite(scale[0]) && std::isfinite(scale[1])
+        && std::isfinite(m->GetElement(0, 2)) && std::isfinite(m->GetElement(1, 2));
+}
+
+/// The wheel, panning and the equal scale never move a range end beyond this magnitude.
+constexpr double wheelLimit = 7.5e14;
+
+/// @p range widened or narrowed to @p length around its own centre, shifted inwards as far as needed (and
+/// its length allows) to stay within +-wheelLimit.
 void setCentredRange(vtkAxis* axis, double length)
 {
     double range[2];
     axis->GetRange(range);
-    const double low = (range[0] + range[1]) / 2.0 - length / 2.0;
-    axis->SetRange(low, low + length);
+    const double low
+        = std::max(std::min((range[0] + range[1]) / 2.0 - length / 2.0, wheelLimit - length), -wheelLimit);
+    axis->SetRange(low, std::min(low + length, wheelLimit));
 }
 
 /// @p axis's range narrowed by @p steps tenths of its span at each end (widened for negative steps).
@@ -82,9 +97,6 @@ std::pair<double, double> zoomedRange(vtkAxis* axis, double steps)
     }
     return { min, max };
 }
-
-/// The wheel never moves a range end beyond this magnitude.
-constexpr double wheelLimit = 7.5e14;
 
 /// @p value rounded to the nearest multiple of 0.0001 (halves away from zero); NaN stays NaN.
 double fix4(double value)
@@ -962,6 +974,8 @@ void ChartXY::CornerQuery(
 vtkVector2d ChartXY::MouseDelta(const vtkContextMouseEvent& mouse)
 {
     vtkTransform2D* transform = ChartPrivate->PlotCorners[0]->GetTransform();
+    if (!invertible(transform))
+        return vtkVector2d(0.0, 0.0);
     const vtkVector2d screen = mouse.GetScreenPos().Cast<double>();
     const vtkVector2d lastScreen = mouse.GetLastScreenPos().Cast<double>();
     vtkVector2d current;
@@ -1073,6 +1087,8 @@ void ChartXY::Pan(const vtkContextMouseEvent& mouse)
     // Moves @p x (when given) and @p y by the pointer's movement in the data space of @p corner.
     const auto move = [&](std::size_t corner, vtkAxis* x, vtkAxis* y) {
         vtkTransform2D* transform = p.PlotCorners[corner]->GetTransform();
+        if (!invertible(transform))
+            return;
         vtkVector2d current;
         vtkVector2d last;
         transform->InverseTransformPoints(screen.GetData(), current.GetData(), 1);
@@ -1080,9 +1096,15 @@ void ChartXY::Pan(const vtkContextMouseEvent& mouse)
         const vtkVector2d delta = last - current;
         const auto shift = [](vtkAxis* axis, double d) {
             d /= axis->GetScalingFactor();
-            d = d > 0 ? std::min(d, axis->GetMaximumLimit() - axis->GetMaximum())
-                      : std::max(d, axis->GetMinimumLimit() - axis->GetMinimum());
-            axis->SetRange(axis->GetMinimum() + d, axis->GetMaximum() + d);
+            // Within the axis limits and, like the wheel, within +-wheelLimit (an end already beyond moves
+            // only inwards).
+            const double high = std::min(axis->GetMaximumLimit(), wheelLimit);
+            const double low = std::max(axis->GetMinimumLimit(), -wheelLimit);
+            const double min = axis->GetMinimum();
+            const double max = axis->GetMaximum();
+            d = d > 0 ? std::min(d, std::max(0.0, high - max)) : std::max(d, std::min(0.0, low - min));
+            // Rounding may carry an end a hair past the bound that limited the shift.
+            axis->SetRange(std::max(min + d, std::min(min, low)), std::min(max + d, std::max(max, high)));
         };
         if (x)
             shift(x, delta[0]);
@@ -1237,6 +1259,8 @@ void ChartXY::ZoomInAxes(vtkAxis* x, vtkAxis* y, const float* origin, const floa
 {
     vtkNew<vtkTransform2D> transform;
     CalculateUnscaledPlotTransform(x, y, transform);
+    if (!invertible(transform))
+        return;
     const vtkVector2d o(origin[0], origin[1]);
     const vtkVector2d c(corner[0], corner[1]);
     vtkVector2d a;
