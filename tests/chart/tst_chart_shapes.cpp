@@ -53,6 +53,7 @@ private Q_SLOTS:
     void callbacksRewritingTheOverlay_data();
     void callbacksRewritingTheOverlay();
     void axisRangesAndHitPoint();
+    void drawingRefillsTables();
 
 private:
     /// Draws the shapes and renders, so that the handle plots can be searched.
@@ -336,6 +337,25 @@ void TstChartShapes::axisRangesAndHitPoint()
     const double minimum = range(Axis::Bottom)[0];
     QVERIFY(minimum > 50);
     QVERIFY(qAbs(hits[0].x() - (data(vtkVector2f(at.Cast<float>())).x() + minimum)) < 1e-9);
+}
+
+void TstChartShapes::drawingRefillsTables()
+{
+    // Without a handle plot a body drag cannot reach the handle table, and an edit through shape() reaches
+    // no table: drawing the shapes shows both.
+    Shape shape = rectangle(1, 20, 20, 40, 30);
+    shape.setHandleVisibility(false);
+    shape.setXTranslationCallback(
+        [this](double dx) { setRectangle(*widget->shape(1), 20 + dx, 20, 40 + dx, 30); });
+    widget->addShape(shape);
+    draw();
+    const QPointF delta = drag({ 25, 23 }, { 31, 23 });
+    widget->shape(1)->addLine({ 0, 0 }, { 1, 1 });
+    draw();
+    QCOMPARE(overlay().lineTables[0]->GetNumberOfRows(), vtkIdType(10));
+    QCOMPARE(overlay().handleTables[0]->GetNumberOfRows(), vtkIdType(15));
+    QCOMPARE(overlay().handleXArrays[0]->GetValue(0), 20 + delta.x());
+    QCOMPARE(overlay().lineXArrays[0]->GetValue(9), 1.0);
 }
 
 QTEST_MAIN(TstChartShapes)

@@ -88,6 +88,8 @@ void ShapeOverlay::draw()
 
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         Shape* shape = shapes[i].get();
+        // Geometry changed through shape(), or by a drag that had no plot to write it to, shows from now on.
+        fill(i, *shape);
         if (!shape->hasPlot())
             continue;
         const QString title = shape->title();

@@ -43,7 +43,8 @@ public:
     void add(const Shape& shape);
     /// Forgets every shape and its tables; their plots are unlinked and stay until the next draw().
     void clear();
-    /// Replaces the shape plots in the chart by new ones from the stored shapes, beneath the data series.
+    /// Refills every shape's tables from its geometry, then replaces the shape plots in the chart by new ones
+    /// from the stored shapes, beneath the data series.
     void draw();
     /// Refreshes colour and visibility of the existing outline plots, and visibility of the handle plots.
     void redraw();

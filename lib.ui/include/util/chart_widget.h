@@ -115,7 +115,9 @@ public:
     /// Forgets every shape; their plots stay, inert, until the next drawShapes().
     void clearShape();
     /**
-     * Replaces the shape plots by new ones from the stored shapes: an outline
+     * Rewrites every stored shape's coordinate tables from its geometry (so
+     * changes made through shape() show), then replaces the shape plots by new
+     * ones from the stored shapes: an outline
      * (when the shape has lines) and a handle plot (when its handles are
      * visible) per shape whose hasPlot() is true, painted beneath the data.
      * Call it after adding, removing or clearing shapes, or after changing a
