@@ -637,10 +637,11 @@ double quantile(std::vector<double> values, double q)
 void runChild(const QStringList& arguments, Result& result)
 {
     QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(600000) || child.exitCode() != 0)
+    if (!child.waitForFinished(600000) || child.exitCode() != 0) {
         result.errors << arguments.join(' ') + QStringLiteral(": failed");
+        std::fprintf(stderr, "%s", child.readAllStandardError().constData()); // only a failure's messages
+    }
     const QStringList lines
         = QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     for (const QString& line : lines) {
