@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libvtk9-dev libvtk9-qt-dev
-  xvfb xauth doxygen
+  xvfb xauth xfonts-base libgl1-mesa-dri fonts-dejavu-core doxygen
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = "--bench" ]; then
@@ -25,4 +25,4 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
