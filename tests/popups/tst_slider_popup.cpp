@@ -178,6 +178,33 @@ private Q_SLOTS:
         QTRY_COMPARE(received, uint64Max - 1);
     }
 
+    void updateRealValueAtTheLimits_data()
+    {
+        QTest::addColumn<qint64>("delta");
+        QTest::addColumn<qint64>("factor");
+        QTest::addColumn<qint64>("expected");
+        const qint64 twoTo32 = qint64(1) << 32;
+        QTest::newRow("2^63 down") << int64Min << qint64(1) << int64Min;
+        QTest::newRow("2^63 up, cut at the maximum") << int64Min << qint64(-1) << int64Max;
+        QTest::newRow("2^63 as a product") << -twoTo32 << (twoTo32 / 2) << int64Min;
+        QTest::newRow("2^64 overflows") << twoTo32 << twoTo32 << int64Max;
+        QTest::newRow("largest square")
+            << qint64(3037000499) << qint64(3037000499) << qint64(9223372030926249001);
+        QTest::newRow("zero delta") << qint64(0) << int64Min << qint64(0);
+        QTest::newRow("zero factor") << int64Min << qint64(0) << qint64(0);
+    }
+
+    void updateRealValueAtTheLimits()
+    {
+        QFETCH(qint64, delta);
+        QFETCH(qint64, factor);
+        QFETCH(qint64, expected);
+        Int64SliderPopup popup;
+        popup.setSliderRange(int64Min, int64Max, 0, false);
+        popup.updateRealValue(delta, factor);
+        QCOMPARE(text(popup, "value_label"), QString::number(expected));
+    }
+
     void refusedAndOrderedInput()
     {
         DoubleSliderPopup popup;

@@ -208,6 +208,13 @@ template<typename T> T moveTowards(T value, Distance<T> amount, T limit)
     }
 }
 
+/// @p a times @p b, or the largest quint64 when the product does not fit.
+quint64 saturatingProduct(quint64 a, quint64 b)
+{
+    constexpr quint64 largest = std::numeric_limits<quint64>::max();
+    return a != 0 && b > largest / a ? largest : a * b;
+}
+
 /// A count of units as slider positions, cut at the largest the slider offers.
 template<typename D> int sliderPositions(D units)
 {
@@ -341,11 +348,7 @@ void AbstractSliderPopup::accelerate()
     if (d->counter < std::numeric_limits<quint64>::max()) {
         ++d->counter;
     }
-    quint64 step = 0;
-    if (__builtin_mul_overflow(d->counter, accelerationFactor, &step)) {
-        step = std::numeric_limits<quint64>::max();
-    }
-    shiftValue(slider->value() == slider->maximum(), step);
+    shiftValue(slider->value() == slider->maximum(), saturatingProduct(d->counter, accelerationFactor));
 }
 
 void AbstractSliderPopup::updateTimer()
@@ -462,11 +465,7 @@ Int64SliderPopup::Int64SliderPopup(QWidget* parent)
 void Int64SliderPopup::updateRealValue(qint64 delta, qint64 factor)
 {
     const auto magnitude = [](qint64 x) { return x < 0 ? quint64(0) - quint64(x) : quint64(x); };
-    quint64 amount = 0;
-    if (__builtin_mul_overflow(magnitude(delta), magnitude(factor), &amount)) {
-        amount = std::numeric_limits<quint64>::max();
-    }
-    shiftValue((delta < 0) == (factor < 0), amount);
+    shiftValue((delta < 0) == (factor < 0), util::saturatingProduct(magnitude(delta), magnitude(factor)));
 }
 
 void Int64SliderPopup::emitValueEdited()
