@@ -36,7 +36,7 @@ test-release: build
 ASAN_BUILD = $(BUILD)-asan
 $(ASAN_BUILD)/CMakeCache.txt:
 	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DUTIL_UI_SANITIZE=ON -DUTIL_UI_FUZZ=ON -DUTIL_UI_BUILD_GALLERY=OFF -DUTIL_UI_BUILD_BENCH=OFF
+	  -DUTIL_UI_SANITIZE=ON -DUTIL_UI_FUZZ=ON -DUTIL_UI_BUILD_GALLERY=OFF
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -61,9 +61,9 @@ BENCH_BUILD = $(BUILD)-benchmarks
 bench:
 	./scripts/install-deps.sh --bench
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DUTIL_UI_BUILD_TESTS=OFF \
-	  -DUTIL_UI_BUILD_GALLERY=OFF -DUTIL_UI_BUILD_DESIGNER_PLUGIN=OFF $(CMAKE_FLAGS)
+	  -DUTIL_UI_BUILD_BENCH=ON -DUTIL_UI_BUILD_GALLERY=OFF -DUTIL_UI_BUILD_DESIGNER_PLUGIN=OFF $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target bench_chart
 	xvfb-run -a -s "-screen 0 1280x1024x24" $(BENCH_BUILD)/bench/bench_chart
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
