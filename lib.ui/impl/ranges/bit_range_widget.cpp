@@ -1,14 +1,13 @@
 #include <util/bit_range_widget.h>
 #include <util/range_slider.h>
 
+#include "ranges/ranges_logging.h"
+
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcRanges, "util.ranges", QtWarningMsg)
 
 namespace util {
 

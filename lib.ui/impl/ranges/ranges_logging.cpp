@@ -1,0 +1,3 @@
+#include "ranges/ranges_logging.h"
+
+Q_LOGGING_CATEGORY(lcRanges, "util.ranges", QtWarningMsg)
