@@ -153,6 +153,11 @@ void TestShape::insidePolygon_data()
     QTest::newRow("on the left edge") << 10.0 << Point2D(0, 5) << true;
     QTest::newRow("on the right edge") << 10.0 << Point2D(10, 5) << false;
     QTest::newRow("invalid point") << 10.0 << Point2D() << false;
+    Point2D marked(5, 5);
+    marked.setValid(false);
+    QTest::newRow("centre, marked invalid") << 10.0 << marked << false;
+    marked.setValid(true);
+    QTest::newRow("centre, marked valid again") << 10.0 << marked << true;
     QTest::newRow("NaN x") << 10.0 << Point2D(kNaN, 5) << false;
     QTest::newRow("NaN y") << 10.0 << Point2D(5, kNaN) << false;
     QTest::newRow("+inf x") << 10.0 << Point2D(kInf, 5) << false;

@@ -27,8 +27,13 @@ public:
     constexpr double x() const { return m_valid ? m_x : std::numeric_limits<double>::quiet_NaN(); }
     /// The y coordinate; NaN while the point is invalid.
     constexpr double y() const { return m_valid ? m_y : std::numeric_limits<double>::quiet_NaN(); }
-    /// False for a default-constructed point.
+    /// False for a default-constructed point and after setValid(false).
     constexpr bool isValid() const { return m_valid; }
+    /**
+     * Marks the point valid or invalid. The stored coordinates stay, so an invalid point made valid again
+     * reads what it held before.
+     */
+    constexpr void setValid(bool valid) { m_valid = valid; }
 
     /// Stores @p x and makes the point valid (y keeps what is stored).
     constexpr void setX(double x)
