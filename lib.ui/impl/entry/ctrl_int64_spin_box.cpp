@@ -1,18 +1,14 @@
 #include <util/ctrl_int64_spin_box.h>
 
+#include "entry/entry_logging.h"
 #include "frame/value_types.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QLocale>
-#include <QLoggingCategory>
 
 #include <limits>
 #include <type_traits>
-
-namespace {
-Q_LOGGING_CATEGORY(lcEntry, "util.entry", QtWarningMsg)
-} // namespace
 
 namespace util {
 namespace detail {

@@ -1,0 +1,3 @@
+#include "entry/entry_logging.h"
+
+Q_LOGGING_CATEGORY(lcEntry, "util.entry", QtWarningMsg)
