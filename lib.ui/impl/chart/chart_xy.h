@@ -266,6 +266,8 @@ private:
     ChartXY(const ChartXY&) = delete;
     void RequestRender();
     void SetSceneDirty();
+    /// True when the pointer lies strictly inside the plot rectangle.
+    bool InPlotArea(const vtkContextMouseEvent& mouse) const;
     /// The plots of corner @p corner, held alive for one walk over them.
     std::vector<vtkSmartPointer<vtkPlot>> CornerPlots(std::size_t corner);
     /// Pointer position and 5-pixel tolerance in the data space of corner @p corner.

@@ -4,12 +4,16 @@
 #include <vtkContextClip.h>
 #include <vtkSmartPointer.h>
 #include <vtkTimeStamp.h>
+#include <vtkType.h>
+#include <vtkVector.h>
 
+#include <utility>
 #include <vector>
 
 class vtkAxis;
 class vtkContextTransform;
 class vtkPlot;
+class vtkTransform2D;
 
 namespace util {
 
@@ -25,5 +29,25 @@ public:
     int Borders[4] = { 60, 50, 20, 20 }; ///< by axis index
     vtkTimeStamp TransformCalculatedTime;
 };
+
+// What the parts of ChartXY (chart_xy.cpp, chart_xy_layout.cpp, chart_xy_interaction.cpp,
+// chart_xy_drag.cpp) share; defined in chart_xy.cpp.
+namespace detail {
+
+/// The wheel, panning and the equal scale never move a range end beyond this magnitude.
+constexpr double wheelLimit = 7.5e14;
+
+/// The x and y axes of a corner, by the corner convention; null for a corner outside 0..3.
+std::pair<vtkAxis*, vtkAxis*> cornerAxes(const std::vector<vtkAxis*>& axes, int corner);
+
+/// Whether @p transform maps scene positions back to finite data positions: a plot transform made over an
+/// empty axis range (or before its axes had one) scales by infinity and does not.
+bool invertible(vtkTransform2D* transform);
+
+/// Index of the nearest point of @p plot within @p tolerance of @p position, or -1.
+vtkIdType nearestPoint(vtkPlot* plot, const vtkVector2f& position, const vtkVector2f& tolerance,
+    vtkVector2f* location, vtkIdType* segment);
+
+} // namespace detail
 
 } // namespace util
