@@ -1,6 +1,7 @@
 #include <util/ctrl_int64_spin_box.h>
 
 #include "entry/entry_logging.h"
+#include "entry/int64_steps.h"
 #include "frame/value_types.h"
 
 #include <QEvent>
@@ -48,7 +49,7 @@ public:
             return false;
     }
 
-    T clamp(T v) const { return v < minimum ? minimum : qMin(v, maximum); }
+    T clamp(T v) const { return clampInt64(v, minimum, maximum); }
 
     QString textFromValue(T v) const
     {
@@ -162,7 +163,7 @@ public:
     void stepBy(int steps)
     {
         if (minimum <= maximum)
-            setValue(stepped(qint64(singleStep) * steps));
+            setValue(stepInt64(value, minimum, maximum, qint64(singleStep) * steps, q->wrapping()));
         selectValueText();
         emit q->editingFinished();
     }
@@ -286,26 +287,6 @@ private:
         QString plain = core.toString();
         plain.remove(locale.groupSeparator());
         return toNumber(locale, plain, ok);
-    }
-
-    T stepped(qint64 step) const
-    {
-        const T start = clamp(value);
-        const bool up = step > 0;
-        const Unsigned headroom
-            = up ? Unsigned(maximum) - Unsigned(start) : Unsigned(start) - Unsigned(minimum);
-        const Unsigned magnitude = step < 0 ? Unsigned(0) - Unsigned(step) : Unsigned(step);
-        if (magnitude <= headroom)
-            return T(Unsigned(start) + Unsigned(step));
-        if (!q->wrapping())
-            return up ? maximum : minimum;
-        // Past the bound the step re-enters from the other end; a step longer than the whole span
-        // goes round as often as it needs (a span of 0 stands for the whole 64-bit range).
-        Unsigned excess = magnitude - headroom;
-        const Unsigned span = Unsigned(maximum) - Unsigned(minimum) + 1;
-        if (span != 0)
-            excess = (excess - 1) % span + 1;
-        return up ? T(Unsigned(minimum) + (excess - 1)) : T(Unsigned(maximum) - (excess - 1));
     }
 
     void selectValueText()
