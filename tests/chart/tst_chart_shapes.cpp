@@ -63,11 +63,13 @@ private:
         paint();
     }
     util::ShapeOverlay& overlay() { return *d->shapeOverlay; }
+    /// The stored shape @p i with its tables and plots.
+    const util::ShapeOverlay::Entry& entry(std::size_t i) { return overlay().entries()[i]; }
     /// The column names of shape @p i's line table, then of its handle table.
     QStringList columnNames(std::size_t i)
     {
         QStringList names;
-        for (vtkTable* table : { overlay().lineTables[i].Get(), overlay().handleTables[i].Get() }) {
+        for (vtkTable* table : { entry(i).outline.table.Get(), entry(i).handles.table.Get() }) {
             for (int column = 0; column < 2; ++column)
                 names << QString::fromUtf8(table->GetColumnName(column));
         }
@@ -93,11 +95,11 @@ void TstChartShapes::overlayTablesAndPlots()
     t.addLine({ 2, 4 }, Point2D());
     t.setLineType(util::LineType(7));
     widget->addShape(t);
-    QCOMPARE(overlay().lineTables[0]->GetNumberOfRows(), vtkIdType(4));
-    QCOMPARE(overlay().handleTables[0]->GetNumberOfRows(), vtkIdType(6));
+    QCOMPARE(entry(0).outline.table->GetNumberOfRows(), vtkIdType(4));
+    QCOMPARE(entry(0).handles.table->GetNumberOfRows(), vtkIdType(6));
     QCOMPARE(columnNames(0), QStringList({ "T_x", "T", "T_handle_x", "T_handle_y" }));
-    QVERIFY(std::isnan(overlay().lineYArrays[0]->GetValue(3))); // the invalid end point
-    QCOMPARE(overlay().handleXArrays[0]->GetValue(1), 1.0);
+    QVERIFY(std::isnan(entry(0).outline.y->GetValue(3))); // the invalid end point
+    QCOMPARE(entry(0).handles.x->GetValue(1), 1.0);
     QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(1)); // adding makes no plot
 
     Shape hidden = t;
@@ -113,9 +115,9 @@ void TstChartShapes::overlayTablesAndPlots()
     widget->drawShapes();
     QCOMPARE(columnNames(0).last(), QString("T_handle"));
     QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(5));
-    QCOMPARE(overlay().linePlots.size(), std::size_t(3));
-    const std::vector<vtkPlot*>& lines = overlay().linePlots;
-    const std::vector<vtkPlot*>& handles = overlay().handlePlots;
+    QVERIFY(!entry(1).outlinePlot && !entry(1).handlePlot); // the shape without plots
+    vtkPlot* const lines[] = { entry(0).outlinePlot, entry(2).outlinePlot, entry(3).outlinePlot };
+    vtkPlot* const handles[] = { entry(0).handlePlot, entry(2).handlePlot, entry(3).handlePlot };
     QVERIFY(!handles[1] && !lines[2]);
     QCOMPARE(util::plotInfo(lines[0])->linkedPlot, handles[0]);
     QCOMPARE(util::plotInfo(handles[0])->linkedPlot, lines[0]);
@@ -152,7 +154,7 @@ void TstChartShapes::lookupRemoveUpdate()
     widget->removeShape(42);
     QCOMPARE(widget->shape(3), third); // stored shapes keep their address
     QCOMPARE(widget->shape(QStringLiteral("r1")), third);
-    QCOMPARE(overlay().lineXArrays[1]->GetValue(1), 3.0); // still paired with its own tables
+    QCOMPARE(entry(1).outline.x->GetValue(1), 3.0); // still paired with its own tables
 
     Shape smaller = rectangle(3, 5, 5, 6, 6);
     smaller.setTitle(QStringLiteral("renamed"));
@@ -161,13 +163,13 @@ void TstChartShapes::lookupRemoveUpdate()
     widget->updateShape(smaller);
     QCOMPARE(widget->shape(3), third);
     QCOMPARE(third->title(), QString("renamed"));
-    QCOMPARE(overlay().lineTables[1]->GetNumberOfRows(), vtkIdType(2));
-    QCOMPARE(overlay().handleTables[1]->GetNumberOfRows(), vtkIdType(3));
+    QCOMPARE(entry(1).outline.table->GetNumberOfRows(), vtkIdType(2));
+    QCOMPARE(entry(1).handles.table->GetNumberOfRows(), vtkIdType(3));
     QCOMPARE(columnNames(1)[1], QString("r1"));
     widget->updateShape(QStringLiteral("r2"), rectangle(9, 0, 0, 4, 4));
     QCOMPARE(widget->shape(9), widget->shape(QStringLiteral("r9")));
     widget->updateShape(77, smaller); // no match: nothing happens
-    QCOMPARE(overlay().shapes.size(), std::size_t(2));
+    QCOMPARE(overlay().entries().size(), std::size_t(2));
 }
 
 void TstChartShapes::pressPriority_data()
@@ -229,10 +231,10 @@ void TstChartShapes::bodyDrag()
     const QPointF delta = drag({ 25, 23 }, { 31, 26 });
     QCOMPARE(moved, delta);
     // Both plots now show the moved geometry.
-    QCOMPARE(overlay().lineXArrays[0]->GetValue(0), 20 + delta.x());
-    QCOMPARE(overlay().lineYArrays[0]->GetValue(7), 20 + delta.y());
-    QCOMPARE(overlay().handleXArrays[0]->GetValue(1), 30 + delta.x());
-    QCOMPARE(overlay().handleYArrays[0]->GetValue(11), 20 + delta.y());
+    QCOMPARE(entry(0).outline.x->GetValue(0), 20 + delta.x());
+    QCOMPARE(entry(0).outline.y->GetValue(7), 20 + delta.y());
+    QCOMPARE(entry(0).handles.x->GetValue(1), 30 + delta.x());
+    QCOMPARE(entry(0).handles.y->GetValue(11), 20 + delta.y());
     QCOMPARE(selections, 1);
     QCOMPARE(interactions, 0); // no pan
 }
@@ -252,8 +254,8 @@ void TstChartShapes::handleDrag()
     draw();
     const QPointF delta = drag({ 20, 20 }, { 17, 18 });
     QCOMPARE(resized, QVector<QPointF> { QPointF(20, 20) }); // no y resize without permission
-    QCOMPARE(overlay().handleXArrays[0]->GetValue(0), 20 + delta.x());
-    QCOMPARE(overlay().lineXArrays[0]->GetValue(7), 20 + delta.x());
+    QCOMPARE(entry(0).handles.x->GetValue(0), 20 + delta.x());
+    QCOMPARE(entry(0).outline.x->GetValue(7), 20 + delta.x());
     QCOMPARE(selections, 2); // the picked point, then the end of the drag
 }
 
@@ -307,7 +309,7 @@ void TstChartShapes::callbacksRewritingTheOverlay()
         { "remove", 1 }, { "clear", 1 }, { "update", 1 } };
     QCOMPARE(calls, expected[action]);
     if (action == "add lines")
-        QCOMPARE(overlay().lineTables[0]->GetNumberOfRows(), vtkIdType(8)); // rows kept until drawShapes
+        QCOMPARE(entry(0).outline.table->GetNumberOfRows(), vtkIdType(8)); // rows kept until drawShapes
 }
 
 void TstChartShapes::axisRangesAndHitPoint()
@@ -352,10 +354,10 @@ void TstChartShapes::drawingRefillsTables()
     const QPointF delta = drag({ 25, 23 }, { 31, 23 });
     widget->shape(1)->addLine({ 0, 0 }, { 1, 1 });
     draw();
-    QCOMPARE(overlay().lineTables[0]->GetNumberOfRows(), vtkIdType(10));
-    QCOMPARE(overlay().handleTables[0]->GetNumberOfRows(), vtkIdType(15));
-    QCOMPARE(overlay().handleXArrays[0]->GetValue(0), 20 + delta.x());
-    QCOMPARE(overlay().lineXArrays[0]->GetValue(9), 1.0);
+    QCOMPARE(entry(0).outline.table->GetNumberOfRows(), vtkIdType(10));
+    QCOMPARE(entry(0).handles.table->GetNumberOfRows(), vtkIdType(15));
+    QCOMPARE(entry(0).handles.x->GetValue(0), 20 + delta.x());
+    QCOMPARE(entry(0).outline.x->GetValue(9), 1.0);
 }
 
 QTEST_MAIN(TstChartShapes)

@@ -47,8 +47,9 @@ private:
     /// A scene position: on a stored shape's handle (or near it) half of the time, else anywhere around.
     vtkVector2f target()
     {
-        const auto& shapes = d->shapeOverlay->shapes;
-        const Shape* shape = shapes.empty() || chance(0.5) ? nullptr : shapes[pick(int(shapes.size()))].get();
+        const auto& entries = d->shapeOverlay->entries();
+        const Shape* shape
+            = entries.empty() || chance(0.5) ? nullptr : entries[pick(int(entries.size()))].shape.get();
         if (!shape || shape->numberOfHandles() == 0)
             return around(vtkVector2f(400, 200), 420, 220);
         const Point2D& handle = *shape->handle(pick(shape->numberOfHandles()));
@@ -245,35 +246,26 @@ void TstChartSoak::soak()
     paint();
     verifyAxes(EVENTS);
     // Each stored shape's tables hold its geometry, and exactly the drawn shape plots read them.
-    const util::ShapeOverlay& o = *d->shapeOverlay;
-    const std::size_t n = o.shapes.size();
-    for (const std::size_t size : { o.lineTables.size(), o.handleTables.size(), o.lineXArrays.size(),
-             o.lineYArrays.size(), o.handleXArrays.size(), o.handleYArrays.size() })
-        QCOMPARE(size, n);
-    vtkIdType drawn = 0; // shape plots not yet traced to a stored shape
-    for (const auto* plots : { &o.linePlots, &o.handlePlots })
-        drawn += vtkIdType(plots->size()) - std::count(plots->begin(), plots->end(), nullptr);
+    const std::vector<util::ShapeOverlay::Entry>& entries = d->shapeOverlay->entries();
+    vtkIdType drawn = 0;
+    for (const util::ShapeOverlay::Entry& e : entries)
+        drawn += vtkIdType(e.outlinePlot != nullptr) + vtkIdType(e.handlePlot != nullptr);
     QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(d->plots.size()) + drawn);
-    for (std::size_t i = 0; i < n; ++i) {
-        const Shape& shape = *o.shapes[i];
-        QCOMPARE(o.lineTables[i]->GetNumberOfRows(), vtkIdType(2 * shape.numberOfLines()));
-        QCOMPARE(o.handleTables[i]->GetNumberOfRows(), vtkIdType(shape.numberOfHandles()));
-        const auto holds = [&](const auto& xs, const auto& ys, int k, const Point2D& p) {
-            return same(xs[i]->GetValue(k), p.x()) && same(ys[i]->GetValue(k), p.y());
+    for (const util::ShapeOverlay::Entry& e : entries) {
+        const Shape& shape = *e.shape;
+        QCOMPARE(e.outline.table->GetNumberOfRows(), vtkIdType(2 * shape.numberOfLines()));
+        QCOMPARE(e.handles.table->GetNumberOfRows(), vtkIdType(shape.numberOfHandles()));
+        const auto holds = [](const util::ShapeOverlay::Table& t, int k, const Point2D& p) {
+            return same(t.x->GetValue(k), p.x()) && same(t.y->GetValue(k), p.y());
         };
         for (int k = 0; k < 2 * shape.numberOfLines(); ++k)
-            QVERIFY(holds(
-                o.lineXArrays, o.lineYArrays, k, k % 2 ? shape.line(k / 2)->p2 : shape.line(k / 2)->p1));
+            QVERIFY(holds(e.outline, k, k % 2 ? shape.line(k / 2)->p2 : shape.line(k / 2)->p1));
         for (int k = 0; k < shape.numberOfHandles(); ++k)
-            QVERIFY(holds(o.handleXArrays, o.handleYArrays, k, *shape.handle(k)));
-        for (vtkPlot* plot : o.linePlots)
-            if (plot && util::plotInfo(plot)->shape == &shape)
-                QVERIFY(drawn-- > 0 && plot->GetInput() == o.lineTables[i]);
-        for (vtkPlot* plot : o.handlePlots)
-            if (plot && util::plotInfo(plot)->shape == &shape)
-                QVERIFY(drawn-- > 0 && plot->GetInput() == o.handleTables[i]);
+            QVERIFY(holds(e.handles, k, *shape.handle(k)));
+        for (const auto& [plot, table] :
+            { std::pair(e.outlinePlot, &e.outline), std::pair(e.handlePlot, &e.handles) })
+            QVERIFY(!plot || (util::plotInfo(plot)->shape == &shape && plot->GetInput() == table->table));
     }
-    QCOMPARE(drawn, vtkIdType(0)); // every drawn shape plot belongs to a stored shape
     for (const auto& [what, count] : tally)
         qInfo("%s: %d", qPrintable(what), count);
     qInfo("events driven: %d", EVENTS - tally["host redraws"]);

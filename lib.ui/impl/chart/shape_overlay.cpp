@@ -30,20 +30,68 @@ void setColor(vtkPlot* plot, const QColor& color)
 }
 
 /// A table with two double columns, named @p xName and @p yName.
-vtkSmartPointer<vtkTable> makeTable(const QString& xName, const QString& yName,
-    std::vector<vtkSmartPointer<vtkTypeFloat64Array>>& xArrays,
-    std::vector<vtkSmartPointer<vtkTypeFloat64Array>>& yArrays)
+ShapeOverlay::Table makeTable(const QString& xName, const QString& yName)
 {
-    auto table = vtkSmartPointer<vtkTable>::New();
-    auto x = vtkSmartPointer<vtkTypeFloat64Array>::New();
-    auto y = vtkSmartPointer<vtkTypeFloat64Array>::New();
-    x->SetName(xName.toUtf8().constData());
-    y->SetName(yName.toUtf8().constData());
-    table->AddColumn(x);
-    table->AddColumn(y);
-    xArrays.push_back(x);
-    yArrays.push_back(y);
+    ShapeOverlay::Table table { vtkSmartPointer<vtkTable>::New(), vtkSmartPointer<vtkTypeFloat64Array>::New(),
+        vtkSmartPointer<vtkTypeFloat64Array>::New() };
+    table.x->SetName(xName.toUtf8().constData());
+    table.y->SetName(yName.toUtf8().constData());
+    table.table->AddColumn(table.x);
+    table.table->AddColumn(table.y);
     return table;
+}
+
+/// Links @p plot to @p shape as its handle or outline plot.
+void linkToShape(vtkPlot* plot, Shape& shape, bool isHandle, bool tooltipEnabled)
+{
+    Plot* info = plotInfo(plot);
+    info->shape = &shape;
+    info->name = shape.title();
+    info->tooltipEnabled = tooltipEnabled;
+    info->isHandle = isHandle;
+    info->dragAlongX = shape.canDragAlongX();
+    info->dragAlongY = shape.canDragAlongY();
+}
+
+/// Adds the plot of @p shape's handles, reading @p handles, to @p chart.
+vtkPlot* addHandlePlot(ChartXY* chart, Shape& shape, const ShapeOverlay::Table& handles)
+{
+    const QString title = shape.title();
+    vtkPlot* plot = chart->AddPlot(vtkChart::POINTS);
+    // Columns are named before the plot is given its input: the plot finds its columns by name.
+    handles.y->SetName((title + QStringLiteral("_handle")).toUtf8().constData());
+    plot->SetLegendVisibility(false);
+    plot->SetInteractive(shape.interactive());
+    plot->SetVisible(shape.visible());
+    linkToShape(plot, shape, true, shape.handleTooltipVisibility());
+    setColor(plot, shape.handleColor());
+    auto* points = vtkPlotPoints::SafeDownCast(plot);
+    points->SetMarkerStyle(vtkPlotPoints::SQUARE);
+    points->SetMarkerSize(float(shape.handleSize()));
+    plot->SetInputData(handles.table, 0, 1);
+    return plot;
+}
+
+/// Adds the plot of @p shape's outline, reading @p outline, to @p chart; @p handles is its partner.
+vtkPlot* addOutlinePlot(ChartXY* chart, Shape& shape, const ShapeOverlay::Table& outline, vtkPlot* handles)
+{
+    const QString title = shape.title();
+    vtkPlot* plot = chart->AddPlot(vtkChart::LINE);
+    outline.y->SetName(title.toUtf8().constData());
+    plot->SetInputData(outline.table, 0, 1);
+    setColor(plot, shape.color());
+    plot->SetInteractive(shape.interactive());
+    plot->SetTooltipLabelFormat(shape.format().toUtf8().toStdString());
+    plot->SetVisible(shape.visible());
+    linkToShape(plot, shape, false, shape.tooltipsVisibility());
+    plotInfo(plot)->linkedPlot = handles;
+    plot->GetPen()->SetLineType(penStyle(shape.lineType()));
+    auto* line = vtkPlotLine::SafeDownCast(plot);
+    line->SetPolyLine(false); // rows 2k and 2k + 1 make one segment
+    plot->SetLegendVisibility(shape.legendVisiblity());
+    line->SetMarkerStyle(vtkPlotPoints::NONE);
+    line->SetMarkerSize(1.0f);
+    return plot;
 }
 
 } // namespace
@@ -54,118 +102,72 @@ ShapeOverlay::ShapeOverlay(ChartXY* chart)
 
 ShapeOverlay::~ShapeOverlay()
 {
-    unlink(nullptr);
+    for (Entry& entry : m_entries)
+        detachPlots(entry);
 }
 
 void ShapeOverlay::add(const Shape& shape)
 {
     const QString title = shape.title();
-    lineTables.push_back(makeTable(title + QStringLiteral("_x"), title, lineXArrays, lineYArrays));
-    handleTables.push_back(makeTable(title + QStringLiteral("_handle_x"), title + QStringLiteral("_handle_y"),
-        handleXArrays, handleYArrays));
-    fill(lineTables.size() - 1, shape);
-    shapes.push_back(std::make_unique<Shape>(shape));
+    Entry entry;
+    entry.outline = makeTable(title + QStringLiteral("_x"), title);
+    entry.handles = makeTable(title + QStringLiteral("_handle_x"), title + QStringLiteral("_handle_y"));
+    fill(entry, shape);
+    entry.shape = std::make_unique<Shape>(shape);
+    m_entries.push_back(std::move(entry));
 }
 
 void ShapeOverlay::clear()
 {
-    unlink(nullptr);
-    shapes.clear();
-    lineTables.clear();
-    lineXArrays.clear();
-    lineYArrays.clear();
-    handleTables.clear();
-    handleXArrays.clear();
-    handleYArrays.clear();
+    for (Entry& entry : m_entries)
+        detachPlots(entry);
+    m_entries.clear();
 }
 
 void ShapeOverlay::draw()
 {
-    unlink(nullptr);
-    chart->RemovePlotInstances(drawnPlots());
-    linePlots.clear();
-    handlePlots.clear();
+    for (Entry& entry : m_entries)
+        detachPlots(entry);
+    chart->RemovePlotInstances(m_detachedPlots);
+    m_detachedPlots.clear();
 
-    for (std::size_t i = 0; i < shapes.size(); ++i) {
-        Shape* shape = shapes[i].get();
+    for (Entry& entry : m_entries) {
+        Shape& shape = *entry.shape;
         // Geometry changed through shape(), or by a drag that had no plot to write it to, shows from now on.
-        fill(i, *shape);
-        if (!shape->hasPlot())
+        fill(entry, shape);
+        if (!shape.hasPlot())
             continue;
-        const QString title = shape->title();
-
-        vtkPlot* handles = nullptr;
-        if (shape->handleVisible()) {
-            handles = chart->AddPlot(vtkChart::POINTS);
-            // Columns are named before the plot is given its input: the plot finds its columns by name.
-            handleYArrays[i]->SetName((title + QStringLiteral("_handle")).toUtf8().constData());
-            handles->SetLegendVisibility(false);
-            handles->SetInteractive(shape->interactive());
-            handles->SetVisible(shape->visible());
-            Plot* info = plotInfo(handles);
-            info->shape = shape;
-            info->name = title;
-            info->tooltipEnabled = shape->handleTooltipVisibility();
-            info->isHandle = true;
-            info->dragAlongX = shape->canDragAlongX();
-            info->dragAlongY = shape->canDragAlongY();
-            setColor(handles, shape->handleColor());
-            auto* points = vtkPlotPoints::SafeDownCast(handles);
-            points->SetMarkerStyle(vtkPlotPoints::SQUARE);
-            points->SetMarkerSize(float(shape->handleSize()));
-            handles->SetInputData(handleTables[i], 0, 1);
-        }
-        handlePlots.push_back(handles);
-
-        vtkPlot* outline = nullptr;
-        if (shape->numberOfLines() >= 1) {
-            outline = chart->AddPlot(vtkChart::LINE);
-            lineYArrays[i]->SetName(title.toUtf8().constData());
-            outline->SetInputData(lineTables[i], 0, 1);
-            setColor(outline, shape->color());
-            outline->SetInteractive(shape->interactive());
-            outline->SetTooltipLabelFormat(shape->format().toUtf8().toStdString());
-            outline->SetVisible(shape->visible());
-            Plot* info = plotInfo(outline);
-            info->shape = shape;
-            info->name = title;
-            info->tooltipEnabled = shape->tooltipsVisibility();
-            info->isHandle = false;
-            info->dragAlongX = shape->canDragAlongX();
-            info->dragAlongY = shape->canDragAlongY();
-            info->linkedPlot = handles;
-            outline->GetPen()->SetLineType(penStyle(shape->lineType()));
-            auto* line = vtkPlotLine::SafeDownCast(outline);
-            line->SetPolyLine(false); // rows 2k and 2k + 1 make one segment
-            outline->SetLegendVisibility(shape->legendVisiblity());
-            line->SetMarkerStyle(vtkPlotPoints::NONE);
-            line->SetMarkerSize(1.0f);
-        }
-        linePlots.push_back(outline);
-        if (handles)
-            plotInfo(handles)->linkedPlot = outline;
+        if (shape.handleVisible())
+            entry.handlePlot = addHandlePlot(chart, shape, entry.handles);
+        if (shape.numberOfLines() >= 1)
+            entry.outlinePlot = addOutlinePlot(chart, shape, entry.outline, entry.handlePlot);
+        if (entry.handlePlot)
+            plotInfo(entry.handlePlot)->linkedPlot = entry.outlinePlot;
     }
 
     // Shapes go beneath the data series, outlines beneath handles, an earlier shape above a later one.
-    chart->LowerPlots(drawnPlots());
+    std::vector<vtkPlot*> drawn;
+    for (vtkPlot* Entry::*plot : { &Entry::handlePlot, &Entry::outlinePlot }) {
+        for (const Entry& entry : m_entries) {
+            if (entry.*plot)
+                drawn.push_back(entry.*plot);
+        }
+    }
+    chart->LowerPlots(drawn);
 }
 
 void ShapeOverlay::redraw()
 {
-    for (vtkPlot* plot : linePlots) {
-        const Plot* info = plotInfo(plot);
-        if (!info || !info->shape)
-            continue;
-        setColor(plot, info->shape->color());
-        plot->SetVisible(info->shape->visible());
-        plot->Modified();
-    }
-    for (vtkPlot* plot : handlePlots) {
-        const Plot* info = plotInfo(plot);
-        if (!info || !info->shape)
-            continue;
-        plot->SetVisible(info->shape->visible());
-        plot->Modified();
+    for (const Entry& entry : m_entries) {
+        if (const Plot* info = plotInfo(entry.outlinePlot); info && info->shape) {
+            setColor(entry.outlinePlot, info->shape->color());
+            entry.outlinePlot->SetVisible(info->shape->visible());
+            entry.outlinePlot->Modified();
+        }
+        if (const Plot* info = plotInfo(entry.handlePlot); info && info->shape) {
+            entry.handlePlot->SetVisible(info->shape->visible());
+            entry.handlePlot->Modified();
+        }
     }
 }
 
@@ -173,15 +175,9 @@ void ShapeOverlay::remove(int index)
 {
     if (!at(index))
         return;
-    unlink(shapes[std::size_t(index)].get());
-    const auto erase = [index](auto& sequence) { sequence.erase(sequence.begin() + index); };
-    erase(shapes);
-    erase(lineTables);
-    erase(lineXArrays);
-    erase(lineYArrays);
-    erase(handleTables);
-    erase(handleXArrays);
-    erase(handleYArrays);
+    const auto entry = m_entries.begin() + index;
+    detachPlots(*entry);
+    m_entries.erase(entry);
 }
 
 void ShapeOverlay::update(int index, const Shape& shape)
@@ -189,7 +185,7 @@ void ShapeOverlay::update(int index, const Shape& shape)
     Shape* stored = at(index);
     if (!stored)
         return;
-    fill(std::size_t(index), shape);
+    fill(m_entries[std::size_t(index)], shape);
     // Assignment keeps the stored shape's address; a callback of that shape that is running now keeps
     // its own copy of the function (see util::Shape).
     *stored = shape;
@@ -197,8 +193,8 @@ void ShapeOverlay::update(int index, const Shape& shape)
 
 int ShapeOverlay::indexOf(const QString& title) const
 {
-    for (std::size_t i = 0; i < shapes.size(); ++i) {
-        if (QString::compare(shapes[i]->title(), title, Qt::CaseSensitive) == 0)
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (QString::compare(m_entries[i].shape->title(), title, Qt::CaseSensitive) == 0)
             return int(i);
     }
     return -1;
@@ -206,8 +202,8 @@ int ShapeOverlay::indexOf(const QString& title) const
 
 int ShapeOverlay::indexOf(int identifier) const
 {
-    for (std::size_t i = 0; i < shapes.size(); ++i) {
-        if (shapes[i]->identifier() == identifier)
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].shape->identifier() == identifier)
             return int(i);
     }
     return -1;
@@ -215,15 +211,16 @@ int ShapeOverlay::indexOf(int identifier) const
 
 Shape* ShapeOverlay::at(int index) const
 {
-    return index >= 0 && std::size_t(index) < shapes.size() ? shapes[std::size_t(index)].get() : nullptr;
+    return index >= 0 && std::size_t(index) < m_entries.size() ? m_entries[std::size_t(index)].shape.get()
+                                                               : nullptr;
 }
 
-void ShapeOverlay::fill(std::size_t index, const Shape& shape)
+void ShapeOverlay::fill(Entry& entry, const Shape& shape)
 {
-    vtkTypeFloat64Array* lineX = lineXArrays[index];
-    vtkTypeFloat64Array* lineY = lineYArrays[index];
-    vtkTypeFloat64Array* handleX = handleXArrays[index];
-    vtkTypeFloat64Array* handleY = handleYArrays[index];
+    vtkTypeFloat64Array* lineX = entry.outline.x;
+    vtkTypeFloat64Array* lineY = entry.outline.y;
+    vtkTypeFloat64Array* handleX = entry.handles.x;
+    vtkTypeFloat64Array* handleY = entry.handles.y;
     const vtkIdType lines = shape.numberOfLines();
     const vtkIdType handles = shape.numberOfHandles();
     lineX->SetNumberOfTuples(2 * lines);
@@ -244,32 +241,21 @@ void ShapeOverlay::fill(std::size_t index, const Shape& shape)
     }
     for (vtkTypeFloat64Array* array : { lineX, lineY, handleX, handleY })
         array->Modified();
-    lineTables[index]->Modified();
-    handleTables[index]->Modified();
+    entry.outline.table->Modified();
+    entry.handles.table->Modified();
 }
 
-std::vector<vtkPlot*> ShapeOverlay::drawnPlots() const
+void ShapeOverlay::detachPlots(Entry& entry)
 {
-    std::vector<vtkPlot*> plots;
-    plots.reserve(handlePlots.size() + linePlots.size());
-    for (const std::vector<vtkPlot*>* list : { &handlePlots, &linePlots }) {
-        for (vtkPlot* plot : *list) {
-            if (plot)
-                plots.push_back(plot);
-        }
-    }
-    return plots;
-}
-
-void ShapeOverlay::unlink(const Shape* shape)
-{
-    for (vtkPlot* plot : drawnPlots()) {
-        Plot* info = plotInfo(plot);
-        if (info->shape && (!shape || info->shape == shape)) {
-            info->shape = nullptr;
-            info->linkedPlot = nullptr;
-            info->selected = false;
-        }
+    for (vtkPlot** plot : { &entry.handlePlot, &entry.outlinePlot }) {
+        if (!*plot)
+            continue;
+        Plot* info = plotInfo(*plot);
+        info->shape = nullptr;
+        info->linkedPlot = nullptr;
+        info->selected = false;
+        m_detachedPlots.push_back(*plot);
+        *plot = nullptr;
     }
 }
 

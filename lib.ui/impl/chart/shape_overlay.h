@@ -21,10 +21,11 @@ class Shape;
 /**
  * @brief The overlay shapes of a util::ChartWidget: stored copies, their coordinate tables and plots.
  *
- * Every stored shape has an outline table (rows 2k and 2k + 1 hold line k's end
- * points) and a handle table (row i holds handle i), each with an x and a y
- * column of doubles. draw() turns each shape into at most two plots in the
- * chart, which read these tables and point back to the stored shape.
+ * Each stored shape is one Entry: the shape, an outline table (rows 2k and
+ * 2k + 1 hold line k's end points) and a handle table (row i holds handle i),
+ * each with an x and a y column of doubles, and the plots drawn from it.
+ * draw() turns each shape into at most two plots in the chart, which read
+ * these tables and point back to the stored shape.
  *
  * Shapes are stored one per allocation, so a stored shape keeps its address
  * while others are added or removed. When a shape leaves the store (remove(),
@@ -60,31 +61,41 @@ public:
     /// The stored shape at @p index, or null when out of range.
     Shape* at(int index) const;
 
+    /// One coordinate table of a stored shape: an x and a y column of doubles.
+    struct Table
+    {
+        vtkSmartPointer<vtkTable> table;
+        vtkSmartPointer<vtkTypeFloat64Array> x; ///< column 0
+        vtkSmartPointer<vtkTypeFloat64Array> y; ///< column 1
+    };
+
+    /// A stored shape with its tables and the plots the last draw() made from it.
+    struct Entry
+    {
+        std::unique_ptr<Shape> shape; ///< the stored copy
+        Table outline; ///< rows 2k and 2k + 1 hold line k's end points
+        Table handles; ///< row i holds handle i
+        vtkPlot* outlinePlot = nullptr; ///< the drawn outline, or null; owned by the chart
+        vtkPlot* handlePlot = nullptr; ///< the drawn handles, or null; owned by the chart
+    };
+
+    /// The stored shapes, in insertion order.
+    const std::vector<Entry>& entries() const { return m_entries; }
+
     ChartXY* const chart; ///< the chart the plots are added to; not owned
-    std::vector<std::unique_ptr<Shape>> shapes; ///< the stored copies, in insertion order
-    std::vector<vtkSmartPointer<vtkTable>> lineTables; ///< per shape, its outline coordinates
-    std::vector<vtkSmartPointer<vtkTypeFloat64Array>>
-        lineXArrays; ///< per shape, column 0 of its outline table
-    std::vector<vtkSmartPointer<vtkTypeFloat64Array>>
-        lineYArrays; ///< per shape, column 1 of its outline table
-    std::vector<vtkPlot*> linePlots; ///< per drawn shape, its outline plot or null; owned by the chart
-    std::vector<vtkSmartPointer<vtkTable>> handleTables; ///< per shape, its handle coordinates
-    std::vector<vtkSmartPointer<vtkTypeFloat64Array>>
-        handleXArrays; ///< per shape, column 0 of its handle table
-    std::vector<vtkSmartPointer<vtkTypeFloat64Array>>
-        handleYArrays; ///< per shape, column 1 of its handle table
-    std::vector<vtkPlot*> handlePlots; ///< per drawn shape, its handle plot or null; owned by the chart
 
 private:
     ShapeOverlay(const ShapeOverlay&) = delete;
     ShapeOverlay& operator=(const ShapeOverlay&) = delete;
 
-    /// Sizes and fills the four arrays of @p index from @p shape.
-    void fill(std::size_t index, const Shape& shape);
-    /// The non-null handle plots, then the non-null outline plots, in drawing order.
-    std::vector<vtkPlot*> drawnPlots() const;
-    /// Unlinks the plots drawn from @p shape (every drawn plot when null).
-    void unlink(const Shape* shape);
+    /// Sizes and fills the tables of @p entry from @p shape.
+    static void fill(Entry& entry, const Shape& shape);
+    /// Unlinks the plots drawn from @p entry and keeps them in m_detachedPlots, where the next draw() finds
+    /// them.
+    void detachPlots(Entry& entry);
+
+    std::vector<Entry> m_entries;
+    std::vector<vtkPlot*> m_detachedPlots; ///< unlinked plots of the shapes gone since the last draw()
 };
 
 } // namespace util
