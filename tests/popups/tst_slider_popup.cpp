@@ -66,6 +66,22 @@ class TestSliderPopup : public QObject
     }
 
 private Q_SLOTS:
+    void plainWidgetsWithOneSignal()
+    {
+        const DoubleSliderPopup real;
+        const Int64SliderPopup int64;
+        const UInt64SliderPopup uint64;
+        const QList<QPair<const QWidget*, QByteArray>> popups { { &real, "signal_valueEdited(double)" },
+            { &int64, "signal_valueEdited(qlonglong)" }, { &uint64, "signal_valueEdited(qulonglong)" } };
+        for (const auto& [popup, signal] : popups) {
+            const QMetaObject* meta = popup->metaObject();
+            QCOMPARE(meta->superClass(), &QWidget::staticMetaObject);
+            QCOMPARE(meta->methodCount() - meta->methodOffset(), 1);
+            QCOMPARE(meta->method(meta->methodOffset()).methodSignature(), signal);
+            QCOMPARE(meta->propertyCount(), meta->propertyOffset());
+        }
+    }
+
     void windowedAndFullRange()
     {
         DoubleSliderPopup popup;

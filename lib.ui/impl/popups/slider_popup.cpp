@@ -250,11 +250,38 @@ template<typename T> bool isNaN(T value)
     }
 }
 
-} // namespace
-
-class AbstractSliderPopupPrivate
+/// What the three popups share whatever their value type: the form on the popup, the left button on
+/// the slider, the relative moves and the acceleration timer. The typed part moves and reports the value.
+class SliderJog
 {
 public:
+    /// Builds the form on @p popup, which becomes the slider's event filter and the timer's parent.
+    explicit SliderJog(QWidget* popup);
+    virtual ~SliderJog() = default;
+
+    /// The popup's event filter: watches the slider's left presses and releases.
+    void watch(QObject* watched, QEvent* event);
+    /// Moves the value up or down by @p amount units, stopping at the bounds, and updates the labels.
+    virtual void shiftValue(bool up, quint64 amount) = 0;
+
+protected:
+    /// The jog slider.
+    QSlider* slider() const { return ui.popup_slider; }
+    /// Gives the slider the positions 0..@p top (plus the two acceleration zones) and puts the handle at @p
+    /// position.
+    void placeSlider(int top, int position);
+    /// Writes the absolute bounds.
+    void setBoundLabels(const QString& maximum, const QString& minimum);
+    /// Writes the window's bounds and the value.
+    void setWindowLabels(const QString& maximum, const QString& value, const QString& minimum);
+
+private:
+    /// Reports the value to the host (the left button was released).
+    virtual void emitValueEdited() = 0;
+    void onSliderValueChanged(int position);
+    void accelerate();
+    void updateTimer();
+
     SliderPopupForm ui;
     QTimer* timer = nullptr;
     quint64 counter = 1;
@@ -262,113 +289,130 @@ public:
     bool pressed = false;
 };
 
-AbstractSliderPopup::AbstractSliderPopup(QWidget* parent)
-    : QWidget(parent)
-    , d(new AbstractSliderPopupPrivate)
+SliderJog::SliderJog(QWidget* popup)
 {
-    d->ui.setupUi(this);
+    ui.setupUi(popup);
     // A plain QWidget paints its style sheet background only when asked to.
-    setAttribute(Qt::WA_StyledBackground);
-    d->ui.popup_slider->installEventFilter(this);
-    setStyleSheet(popupStyleSheet());
-    d->timer = new QTimer(this);
-    d->timer->setObjectName(QStringLiteral("acceleration_timer"));
-    d->timer->setInterval(accelerationInterval);
-    connect(
-        d->ui.popup_slider, &QAbstractSlider::valueChanged, this, &AbstractSliderPopup::onSliderValueChanged);
-    connect(d->timer, &QTimer::timeout, this, &AbstractSliderPopup::accelerate);
+    popup->setAttribute(Qt::WA_StyledBackground);
+    popup->setStyleSheet(popupStyleSheet());
+    timer = new QTimer(popup);
+    timer->setObjectName(QStringLiteral("acceleration_timer"));
+    timer->setInterval(accelerationInterval);
+    QObject::connect(ui.popup_slider, &QAbstractSlider::valueChanged, popup,
+        [this](int position) { onSliderValueChanged(position); });
+    QObject::connect(timer, &QTimer::timeout, popup, [this] { accelerate(); });
+    // Last: the popup forwards its filter to this object, which it holds only once this constructor has
+    // returned, and setting the style sheet above already sends the slider events.
+    ui.popup_slider->installEventFilter(popup);
 }
 
-AbstractSliderPopup::~AbstractSliderPopup() = default;
-
-QSlider* AbstractSliderPopup::slider() const
+void SliderJog::placeSlider(int top, int position)
 {
-    return d->ui.popup_slider;
-}
-
-void AbstractSliderPopup::placeSlider(int top, int position)
-{
-    const QSignalBlocker blocker(d->ui.popup_slider);
-    d->ui.popup_slider->setRange(-1, top + 1);
-    d->ui.popup_slider->setValue(position);
-    d->lastPosition = d->ui.popup_slider->value();
+    const QSignalBlocker blocker(ui.popup_slider);
+    ui.popup_slider->setRange(-1, top + 1);
+    ui.popup_slider->setValue(position);
+    lastPosition = ui.popup_slider->value();
     updateTimer();
 }
 
-void AbstractSliderPopup::setBoundLabels(const QString& maximum, const QString& minimum)
+void SliderJog::setBoundLabels(const QString& maximum, const QString& minimum)
 {
-    d->ui.absolute_max_label->setText(maximum);
-    d->ui.absolute_min_label->setText(minimum);
+    ui.absolute_max_label->setText(maximum);
+    ui.absolute_min_label->setText(minimum);
 }
 
-void AbstractSliderPopup::setWindowLabels(
-    const QString& maximum, const QString& value, const QString& minimum)
+void SliderJog::setWindowLabels(const QString& maximum, const QString& value, const QString& minimum)
 {
-    d->ui.max_label->setText(maximum);
-    d->ui.value_label->setText(value);
-    d->ui.min_label->setText(minimum);
+    ui.max_label->setText(maximum);
+    ui.value_label->setText(value);
+    ui.min_label->setText(minimum);
 }
 
-bool AbstractSliderPopup::eventFilter(QObject* watched, QEvent* event)
+void SliderJog::watch(QObject* watched, QEvent* event)
 {
-    if (watched == d->ui.popup_slider
+    if (watched == ui.popup_slider
         && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        const bool wasPressed = d->pressed;
-        d->pressed = event->type() == QEvent::MouseButtonPress;
-        d->counter = 1;
+        const bool wasPressed = pressed;
+        pressed = event->type() == QEvent::MouseButtonPress;
+        counter = 1;
         updateTimer();
-        if (wasPressed && !d->pressed) {
+        if (wasPressed && !pressed) {
             emitValueEdited();
         }
     }
-    return QWidget::eventFilter(watched, event);
 }
 
-void AbstractSliderPopup::onSliderValueChanged(int position)
+void SliderJog::onSliderValueChanged(int position)
 {
     updateTimer();
-    const QSlider* slider = d->ui.popup_slider;
-    if (position == slider->minimum() || position == slider->maximum()) {
+    if (position == ui.popup_slider->minimum() || position == ui.popup_slider->maximum()) {
         return;
     }
-    d->counter = 1;
-    const int last = d->lastPosition;
-    d->lastPosition = position;
+    counter = 1;
+    const int last = lastPosition;
+    lastPosition = position;
     shiftValue(position > last,
         position > last ? quint64(position) - quint64(last) : quint64(last) - quint64(position));
 }
 
-void AbstractSliderPopup::accelerate()
+void SliderJog::accelerate()
 {
-    const QSlider* slider = d->ui.popup_slider;
-    if (!d->pressed || (slider->value() != slider->maximum() && slider->value() != slider->minimum())) {
+    const QSlider* jog = ui.popup_slider;
+    if (!pressed || (jog->value() != jog->maximum() && jog->value() != jog->minimum())) {
         return;
     }
-    if (d->counter < std::numeric_limits<quint64>::max()) {
-        ++d->counter;
+    if (counter < std::numeric_limits<quint64>::max()) {
+        ++counter;
     }
-    shiftValue(slider->value() == slider->maximum(), saturatingProduct(d->counter, accelerationFactor));
+    shiftValue(jog->value() == jog->maximum(), saturatingProduct(counter, accelerationFactor));
 }
 
-void AbstractSliderPopup::updateTimer()
+void SliderJog::updateTimer()
 {
-    const QSlider* slider = d->ui.popup_slider;
-    const bool held
-        = d->pressed && (slider->value() == slider->minimum() || slider->value() == slider->maximum());
+    const QSlider* jog = ui.popup_slider;
+    const bool held = pressed && (jog->value() == jog->minimum() || jog->value() == jog->maximum());
     if (!held) {
-        d->timer->stop();
-    } else if (!d->timer->isActive()) {
-        d->timer->start();
+        timer->stop();
+    } else if (!timer->isActive()) {
+        timer->start();
     }
 }
 
-template<typename T>
-BasicSliderPopup<T>::BasicSliderPopup(QWidget* parent)
-    : AbstractSliderPopup(parent)
-{ }
+/// The state and operations of the popup class @p Popup, whose values have type @p T.
+template<class Popup, typename T> class SliderPopupPrivate : public SliderJog
+{
+public:
+    /// Builds the form on @p popup with the default bounds.
+    explicit SliderPopupPrivate(Popup* popup)
+        : SliderJog(popup)
+        , q(popup)
+    { }
 
-template<typename T> void BasicSliderPopup<T>::setSliderRange(T minimum, T maximum, T value, bool fullRange)
+    void setSliderRange(T minimum, T maximum, T value, bool fullRange);
+    void setSliderLength(T length);
+    void setValue(T value);
+    T value() const { return T(std::max(slider()->value(), 0)); }
+    T localMaximum() const { return m_localMaximum; }
+    T localMinimum() const { return T(0); }
+    void updateLabel();
+    void shiftValue(bool up, quint64 amount) override;
+
+private:
+    void emitValueEdited() override { emit q->signal_valueEdited(m_value); }
+
+    Popup* const q;
+    T m_localMaximum = 100;
+    T m_minimum = 0;
+    T m_maximum = 100;
+    T m_value = 0;
+    T m_halfWindow = 1;
+    T m_sliderLength = 5000;
+    bool m_fullRange = false;
+};
+
+template<class Popup, typename T>
+void SliderPopupPrivate<Popup, T>::setSliderRange(T minimum, T maximum, T value, bool fullRange)
 {
     if (!isFinite(minimum) || !isFinite(maximum) || !isFinite(value)) {
         qCWarning(lcPopups) << "slider range refused:" << minimum << maximum << value;
@@ -399,36 +443,21 @@ template<typename T> void BasicSliderPopup<T>::setSliderRange(T minimum, T maxim
     updateLabel();
 }
 
-template<typename T> void BasicSliderPopup<T>::setSliderLength(T length)
+template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::setSliderLength(T length)
 {
     if (!isNaN(length)) {
         m_sliderLength = std::clamp(length, T(1), T(largestSliderTop));
     }
 }
 
-template<typename T> void BasicSliderPopup<T>::setValue(T value)
+template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::setValue(T value)
 {
     if (!isNaN(value)) {
         m_value = std::clamp(value, m_minimum, m_maximum);
     }
 }
 
-template<typename T> T BasicSliderPopup<T>::value() const
-{
-    return T(std::max(slider()->value(), 0));
-}
-
-template<typename T> T BasicSliderPopup<T>::localMaximum() const
-{
-    return m_localMaximum;
-}
-
-template<typename T> T BasicSliderPopup<T>::localMinimum() const
-{
-    return T(0);
-}
-
-template<typename T> void BasicSliderPopup<T>::updateLabel()
+template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::updateLabel()
 {
     const Distance<T> half(m_halfWindow);
     const bool topCut = m_fullRange || distance(m_value, m_maximum) < half;
@@ -437,47 +466,179 @@ template<typename T> void BasicSliderPopup<T>::updateLabel()
         format(bottomCut ? m_minimum : moveTowards(m_value, half, m_minimum)));
 }
 
-template<typename T> void BasicSliderPopup<T>::shiftValue(bool up, quint64 amount)
+template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::shiftValue(bool up, quint64 amount)
 {
     m_value = moveTowards(m_value, Distance<T>(amount), up ? m_maximum : m_minimum);
     updateLabel();
 }
 
-template class BasicSliderPopup<double>;
-template class BasicSliderPopup<qint64>;
-template class BasicSliderPopup<quint64>;
+} // namespace
 
 } // namespace util
 
+class DoubleSliderPopupPrivate final : public util::SliderPopupPrivate<DoubleSliderPopup, double>
+{
+    using SliderPopupPrivate::SliderPopupPrivate;
+};
+
+class Int64SliderPopupPrivate final : public util::SliderPopupPrivate<Int64SliderPopup, qint64>
+{
+    using SliderPopupPrivate::SliderPopupPrivate;
+};
+
+class UInt64SliderPopupPrivate final : public util::SliderPopupPrivate<UInt64SliderPopup, quint64>
+{
+    using SliderPopupPrivate::SliderPopupPrivate;
+};
+
+// The public classes forward to their private objects.
+
 DoubleSliderPopup::DoubleSliderPopup(QWidget* parent)
-    : BasicSliderPopup(parent)
+    : QWidget(parent)
+    , d(std::make_unique<DoubleSliderPopupPrivate>(this))
 { }
 
-void DoubleSliderPopup::emitValueEdited()
+DoubleSliderPopup::~DoubleSliderPopup() = default;
+
+void DoubleSliderPopup::setSliderRange(double minimum, double maximum, double value, bool fullRange)
 {
-    emit signal_valueEdited(currentValue());
+    d->setSliderRange(minimum, maximum, value, fullRange);
+}
+
+void DoubleSliderPopup::setSliderLength(double length)
+{
+    d->setSliderLength(length);
+}
+
+void DoubleSliderPopup::setValue(double value)
+{
+    d->setValue(value);
+}
+
+double DoubleSliderPopup::value() const
+{
+    return d->value();
+}
+
+double DoubleSliderPopup::localMaximum() const
+{
+    return d->localMaximum();
+}
+
+double DoubleSliderPopup::localMinimum() const
+{
+    return d->localMinimum();
+}
+
+void DoubleSliderPopup::updateLabel()
+{
+    d->updateLabel();
+}
+
+bool DoubleSliderPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    d->watch(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 Int64SliderPopup::Int64SliderPopup(QWidget* parent)
-    : BasicSliderPopup(parent)
+    : QWidget(parent)
+    , d(std::make_unique<Int64SliderPopupPrivate>(this))
 { }
+
+Int64SliderPopup::~Int64SliderPopup() = default;
+
+void Int64SliderPopup::setSliderRange(qint64 minimum, qint64 maximum, qint64 value, bool fullRange)
+{
+    d->setSliderRange(minimum, maximum, value, fullRange);
+}
+
+void Int64SliderPopup::setSliderLength(qint64 length)
+{
+    d->setSliderLength(length);
+}
+
+void Int64SliderPopup::setValue(qint64 value)
+{
+    d->setValue(value);
+}
+
+qint64 Int64SliderPopup::value() const
+{
+    return d->value();
+}
+
+qint64 Int64SliderPopup::localMaximum() const
+{
+    return d->localMaximum();
+}
+
+qint64 Int64SliderPopup::localMinimum() const
+{
+    return d->localMinimum();
+}
+
+void Int64SliderPopup::updateLabel()
+{
+    d->updateLabel();
+}
 
 void Int64SliderPopup::updateRealValue(qint64 delta, qint64 factor)
 {
     const auto magnitude = [](qint64 x) { return x < 0 ? quint64(0) - quint64(x) : quint64(x); };
-    shiftValue((delta < 0) == (factor < 0), util::saturatingProduct(magnitude(delta), magnitude(factor)));
+    d->shiftValue((delta < 0) == (factor < 0), util::saturatingProduct(magnitude(delta), magnitude(factor)));
 }
 
-void Int64SliderPopup::emitValueEdited()
+bool Int64SliderPopup::eventFilter(QObject* watched, QEvent* event)
 {
-    emit signal_valueEdited(currentValue());
+    d->watch(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 UInt64SliderPopup::UInt64SliderPopup(QWidget* parent)
-    : BasicSliderPopup(parent)
+    : QWidget(parent)
+    , d(std::make_unique<UInt64SliderPopupPrivate>(this))
 { }
 
-void UInt64SliderPopup::emitValueEdited()
+UInt64SliderPopup::~UInt64SliderPopup() = default;
+
+void UInt64SliderPopup::setSliderRange(quint64 minimum, quint64 maximum, quint64 value, bool fullRange)
 {
-    emit signal_valueEdited(currentValue());
+    d->setSliderRange(minimum, maximum, value, fullRange);
+}
+
+void UInt64SliderPopup::setSliderLength(quint64 length)
+{
+    d->setSliderLength(length);
+}
+
+void UInt64SliderPopup::setValue(quint64 value)
+{
+    d->setValue(value);
+}
+
+quint64 UInt64SliderPopup::value() const
+{
+    return d->value();
+}
+
+quint64 UInt64SliderPopup::localMaximum() const
+{
+    return d->localMaximum();
+}
+
+quint64 UInt64SliderPopup::localMinimum() const
+{
+    return d->localMinimum();
+}
+
+void UInt64SliderPopup::updateLabel()
+{
+    d->updateLabel();
+}
+
+bool UInt64SliderPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    d->watch(watched, event);
+    return QWidget::eventFilter(watched, event);
 }

@@ -6,14 +6,12 @@
 
 #include <memory>
 
-class QSlider;
-
-namespace util {
-
-class AbstractSliderPopupPrivate;
+class DoubleSliderPopupPrivate;
+class Int64SliderPopupPrivate;
+class UInt64SliderPopupPrivate;
 
 /**
- * @brief What the three slider popups share: the "SliderPopup" form, the mouse handling and the acceleration.
+ * @brief Slider popup for double values; labels show six significant digits.
  *
  * The popup's vertical slider is a jog control, not a map of the whole range:
  * moving the handle by one position changes the value by one unit. The two
@@ -25,53 +23,26 @@ class AbstractSliderPopupPrivate;
  *
  * Labels show the absolute bounds, the bounds of a window of the slider
  * length around the value, and the value. Every computation saturates at
- * the absolute bounds.
+ * the absolute bounds. The popup is a plain child widget (no window flags)
+ * and starts with bounds 0..100, value 0 and slider length 5000.
  *
  * The look is read from the resource ":/common.resources/styles/css/SliderPopup.css";
  * without it the popup has no style sheet of its own.
+ *
+ * A NaN or infinite argument to setSliderRange() refuses the call, with a
+ * warning on the "util.popups" logging category; setSliderLength() and
+ * setValue() ignore NaN.
+ *
+ * @see Int64SliderPopup, UInt64SliderPopup
  */
-class UTIL_UI_EXPORT AbstractSliderPopup : public QWidget
+class UTIL_UI_EXPORT DoubleSliderPopup : public QWidget
 {
     Q_OBJECT
 public:
-    ~AbstractSliderPopup() override;
+    /// A popup with bounds 0..100 and value 0.
+    explicit DoubleSliderPopup(QWidget* parent = nullptr);
+    ~DoubleSliderPopup() override;
 
-protected:
-    /// Builds the form; the popup is a plain child widget (no window flags).
-    explicit AbstractSliderPopup(QWidget* parent);
-
-    /// Watches the slider's left presses and releases; passes every event on.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    /// The jog slider.
-    QSlider* slider() const;
-    /// Gives the slider the positions 0..@p top (plus the two acceleration zones) and puts the handle at @p
-    /// position.
-    void placeSlider(int top, int position);
-    /// Writes the absolute bounds.
-    void setBoundLabels(const QString& maximum, const QString& minimum);
-    /// Writes the window's bounds and the value.
-    void setWindowLabels(const QString& maximum, const QString& value, const QString& minimum);
-    /// Moves the value up or down by @p amount units, stopping at the bounds, and updates the labels.
-    virtual void shiftValue(bool up, quint64 amount) = 0;
-
-private:
-    virtual void emitValueEdited() = 0;
-    void onSliderValueChanged(int position);
-    void accelerate();
-    void updateTimer();
-
-    std::unique_ptr<AbstractSliderPopupPrivate> const d;
-};
-
-/**
- * @brief The slider popup for values of type @p T (double, qint64 or quint64).
- *
- * Starts with bounds 0..100, value 0 and slider length 5000.
- */
-template<typename T> class UTIL_UI_EXPORT BasicSliderPopup : public AbstractSliderPopup
-{
-public:
     /**
      * Sets the absolute bounds and the value, and places the slider.
      *
@@ -81,76 +52,65 @@ public:
      * Otherwise it covers the whole span; spans beyond the slider's int
      * positions are cut at 2147483645 positions. Bounds given the wrong way
      * round are swapped, the value is clamped into them, and the labels are
-     * rewritten. A NaN or infinite argument (DoubleSliderPopup) refuses the
-     * call, with a warning on the "util.popups" logging category.
+     * rewritten.
      */
-    void setSliderRange(T minimum, T maximum, T value, bool fullRange);
+    void setSliderRange(double minimum, double maximum, double value, bool fullRange);
     /**
      * The largest window the slider spans one position per unit; 5000 by
      * default, clamped into 1..2147483645, used from the next setSliderRange().
-     * NaN is ignored.
      */
-    void setSliderLength(T length);
-    /// Sets the value without moving the slider or the labels; clamped into the bounds, NaN ignored.
-    void setValue(T value);
+    void setSliderLength(double length);
+    /// Sets the value without moving the slider or the labels; clamped into the bounds.
+    void setValue(double value);
     /// The handle's position in the slider's window (0 at its lower end; the lower acceleration zone reads
     /// 0).
-    T value() const;
+    double value() const;
     /// The size of the slider's window after setSliderRange(); 100 before.
-    T localMaximum() const;
+    double localMaximum() const;
     /// Always 0.
-    T localMinimum() const;
+    double localMinimum() const;
     /// Rewrites the window bounds and value labels from the current value.
     void updateLabel();
-
-protected:
-    /// Builds the form with the default bounds.
-    explicit BasicSliderPopup(QWidget* parent);
-    /// Moves the value up or down by @p amount units, stopping at the bounds, and updates the labels.
-    void shiftValue(bool up, quint64 amount) override;
-    /// The current value.
-    T currentValue() const { return m_value; }
-
-private:
-    T m_localMaximum = 100;
-    T m_minimum = 0;
-    T m_maximum = 100;
-    T m_value = 0;
-    T m_halfWindow = 1;
-    T m_sliderLength = 5000;
-    bool m_fullRange = false;
-};
-
-extern template class BasicSliderPopup<double>;
-extern template class BasicSliderPopup<qint64>;
-extern template class BasicSliderPopup<quint64>;
-
-} // namespace util
-
-/// @brief Slider popup for double values; labels show six significant digits.
-class UTIL_UI_EXPORT DoubleSliderPopup : public util::BasicSliderPopup<double>
-{
-    Q_OBJECT
-public:
-    /// A popup with bounds 0..100 and value 0.
-    explicit DoubleSliderPopup(QWidget* parent = nullptr);
 
 Q_SIGNALS:
     /// The value at the release of the left mouse button.
     void signal_valueEdited(double value);
 
+protected:
+    /// Watches the slider's left presses and releases; passes every event on.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void emitValueEdited() override;
+    std::unique_ptr<DoubleSliderPopupPrivate> const d;
 };
 
-/// @brief Slider popup for signed 64-bit values.
-class UTIL_UI_EXPORT Int64SliderPopup : public util::BasicSliderPopup<qint64>
+/**
+ * @brief Slider popup for signed 64-bit values.
+ *
+ * Works as DoubleSliderPopup does, in whole units.
+ */
+class UTIL_UI_EXPORT Int64SliderPopup : public QWidget
 {
     Q_OBJECT
 public:
     /// A popup with bounds 0..100 and value 0.
     explicit Int64SliderPopup(QWidget* parent = nullptr);
+    ~Int64SliderPopup() override;
 
+    /// @copydoc DoubleSliderPopup::setSliderRange
+    void setSliderRange(qint64 minimum, qint64 maximum, qint64 value, bool fullRange);
+    /// @copydoc DoubleSliderPopup::setSliderLength
+    void setSliderLength(qint64 length);
+    /// @copydoc DoubleSliderPopup::setValue
+    void setValue(qint64 value);
+    /// @copydoc DoubleSliderPopup::value
+    qint64 value() const;
+    /// @copydoc DoubleSliderPopup::localMaximum
+    qint64 localMaximum() const;
+    /// @copydoc DoubleSliderPopup::localMinimum
+    qint64 localMinimum() const;
+    /// @copydoc DoubleSliderPopup::updateLabel
+    void updateLabel();
     /// Moves the value by @p delta times @p factor, saturating at the bounds, and updates the labels.
     void updateRealValue(qint64 delta, qint64 factor);
 
@@ -158,22 +118,50 @@ Q_SIGNALS:
     /// The value at the release of the left mouse button.
     void signal_valueEdited(qint64 value);
 
+protected:
+    /// @copydoc DoubleSliderPopup::eventFilter
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void emitValueEdited() override;
+    std::unique_ptr<Int64SliderPopupPrivate> const d;
 };
 
-/// @brief Slider popup for unsigned 64-bit values.
-class UTIL_UI_EXPORT UInt64SliderPopup : public util::BasicSliderPopup<quint64>
+/**
+ * @brief Slider popup for unsigned 64-bit values.
+ *
+ * Works as DoubleSliderPopup does, in whole units.
+ */
+class UTIL_UI_EXPORT UInt64SliderPopup : public QWidget
 {
     Q_OBJECT
 public:
     /// A popup with bounds 0..100 and value 0.
     explicit UInt64SliderPopup(QWidget* parent = nullptr);
+    ~UInt64SliderPopup() override;
+
+    /// @copydoc DoubleSliderPopup::setSliderRange
+    void setSliderRange(quint64 minimum, quint64 maximum, quint64 value, bool fullRange);
+    /// @copydoc DoubleSliderPopup::setSliderLength
+    void setSliderLength(quint64 length);
+    /// @copydoc DoubleSliderPopup::setValue
+    void setValue(quint64 value);
+    /// @copydoc DoubleSliderPopup::value
+    quint64 value() const;
+    /// @copydoc DoubleSliderPopup::localMaximum
+    quint64 localMaximum() const;
+    /// @copydoc DoubleSliderPopup::localMinimum
+    quint64 localMinimum() const;
+    /// @copydoc DoubleSliderPopup::updateLabel
+    void updateLabel();
 
 Q_SIGNALS:
     /// The value at the release of the left mouse button.
     void signal_valueEdited(quint64 value);
 
+protected:
+    /// @copydoc DoubleSliderPopup::eventFilter
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void emitValueEdited() override;
+    std::unique_ptr<UInt64SliderPopupPrivate> const d;
 };
