@@ -1,7 +1,9 @@
 // Saving the chart as PNG, SVG and PDF.
 #include "../chart/chart_fixture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -23,6 +25,7 @@ private Q_SLOTS:
     void vectorFormatsKeepTitlesAsText_data();
     void vectorFormatsKeepTitlesAsText();
     void refusesWhatItCannotWrite();
+    void touchesOnlyTheNamedFile();
 
 private:
     QTemporaryDir m_dir;
@@ -81,6 +84,32 @@ void TestChartExport::refusesWhatItCannotWrite()
 
     util::ChartWidget hidden;
     QVERIFY(!hidden.saveChart(m_dir.filePath(QStringLiteral("hidden.png"))));
+
+    // A folder where the file should go: reported as a failure, the folder stays.
+    for (const QString& name : { QStringLiteral("folder.svg"), QStringLiteral("folder.png") }) {
+        QVERIFY(QDir(m_dir.path()).mkdir(name));
+        QVERIFY2(!widget->saveChart(m_dir.filePath(name)), qPrintable(name));
+        QVERIFY(QFileInfo(m_dir.filePath(name)).isDir());
+    }
+}
+
+void TestChartExport::touchesOnlyTheNamedFile()
+{
+    // A file that differs from the target only in case is left alone; the target itself is replaced.
+    const QString other = m_dir.filePath(QStringLiteral("plot.svg"));
+    const QString target = m_dir.filePath(QStringLiteral("plot.SVG"));
+    for (const QString& path : { other, target }) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+    }
+    QVERIFY(widget->saveChart(target));
+    QFile kept(other);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("old"));
+    QFile replaced(target);
+    QVERIFY(replaced.open(QIODevice::ReadOnly));
+    QVERIFY(replaced.readAll().contains("<svg"));
+    QCOMPARE(QDir(m_dir.path()).entryList({ QStringLiteral("plot*") }, QDir::Files).size(), 2);
 }
 
 QTEST_MAIN(TestChartExport)

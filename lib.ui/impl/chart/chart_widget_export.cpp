@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <vtkGL2PSExporter.h>
 #include <vtkNew.h>
@@ -16,9 +18,15 @@ namespace util {
 
 namespace {
 
-bool writeVector(
-    vtkRenderWindow* window, const QString& fileName, const QString& suffix, const QString& title)
+// GL2PS writes PREFIX.<lower-case suffix> itself. It writes into a scratch folder of its own, so a file
+// that differs from the target only in case is never touched, and the result reaches the target through
+// QSaveFile: a failed export leaves an existing file as it was.
+bool writeVector(QSaveFile& target, vtkRenderWindow* window, const QString& suffix, const QString& title)
 {
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return false;
+    const QString prefix = scratch.filePath(QStringLiteral("chart"));
     vtkNew<vtkGL2PSExporter> exporter;
     if (suffix == QLatin1String("svg"))
         exporter->SetFileFormatToSVG();
@@ -28,24 +36,19 @@ bool writeVector(
         exporter->SetFileFormatToPS();
     else
         exporter->SetFileFormatToEPS();
-    // The exporter appends its own lower-case suffix to the prefix.
-    const QFileInfo info(fileName);
-    const QString prefix = info.dir().filePath(info.completeBaseName());
-    const QString written = prefix + QLatin1Char('.') + suffix;
-    QFile::remove(written);
     exporter->SetRenderWindow(window);
-    exporter->SetFilePrefix(QDir::toNativeSeparators(prefix).toLocal8Bit().constData());
+    exporter->SetFilePrefix(QFile::encodeName(QDir::toNativeSeparators(prefix)).constData());
     exporter->SetTitle(title.toUtf8().constData());
     exporter->CompressOff();
     exporter->DrawBackgroundOn();
     exporter->TextAsPathOff();
     exporter->Write();
-    if (QFileInfo(written).size() <= 0)
+
+    QFile written(prefix + QLatin1Char('.') + suffix);
+    if (!written.open(QIODevice::ReadOnly) || written.size() <= 0)
         return false;
-    if (written == fileName)
-        return true;
-    QFile::remove(fileName);
-    return QFile::rename(written, fileName);
+    const QByteArray bytes = written.readAll();
+    return target.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -53,18 +56,27 @@ bool writeVector(
 bool ChartWidget::saveChart(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
+    const bool vector = suffix == QLatin1String("svg") || suffix == QLatin1String("pdf")
+        || suffix == QLatin1String("ps") || suffix == QLatin1String("eps");
     RenderingWindow* surface = d->renderingWindow;
-    if (fileName.isEmpty() || !surface->isValid())
+    if (fileName.isEmpty() || (!vector && suffix != QLatin1String("png")) || !surface->isValid())
+        return false;
+    QSaveFile target(fileName);
+    if (!target.open(QIODevice::WriteOnly))
         return false;
     render();
-    if (suffix == QLatin1String("png")) {
+    bool written = false;
+    if (vector) {
+        written = writeVector(target, surface->renderWindow, suffix, title());
+    } else {
         const QImage image = surface->grabFramebuffer();
-        return !image.isNull() && image.save(fileName, "PNG");
+        written = !image.isNull() && image.save(&target, "PNG");
     }
-    if (suffix == QLatin1String("svg") || suffix == QLatin1String("pdf") || suffix == QLatin1String("ps")
-        || suffix == QLatin1String("eps"))
-        return writeVector(surface->renderWindow, fileName, suffix, title());
-    return false;
+    if (!written) {
+        target.cancelWriting();
+        return false;
+    }
+    return target.commit();
 }
 
 } // namespace util

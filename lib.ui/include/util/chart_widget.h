@@ -161,8 +161,11 @@ public:
      * "png" a bitmap of the chart at its current size; "svg", "pdf", "ps" or
      * "eps" vector output in which texts stay texts. The chart must have been
      * shown (it needs its OpenGL context). Renders first if a change is pending.
+     * The file is written next to its target and moved into place when it is
+     * complete, so a failed save leaves an existing file as it was, and only the
+     * named file is touched (never one that differs from it in case).
      * @return false, with nothing written, for another suffix, a chart not yet
-     * shown, or a file that cannot be written.
+     * shown, or a file that cannot be written (a folder in its place included).
      */
     bool saveChart(const QString& fileName);
 
