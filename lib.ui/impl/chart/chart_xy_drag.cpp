@@ -4,6 +4,7 @@
 
 #include "chart/chart_xy_p.h"
 #include "chart/plot.h"
+#include "chart/shape_tables.h"
 
 #include <util/range.h>
 #include <util/shape.h>
@@ -25,9 +26,6 @@ namespace util {
 
 namespace {
 
-/// Which coordinate of the shape tables a rewrite touches.
-enum class Coordinate { X = 0, Y = 1 };
-
 /// Input array 0 (x) or 1 (y) of @p plot, or null.
 vtkDataArray* column(vtkPlot* plot, Coordinate coordinate)
 {
@@ -35,38 +33,14 @@ vtkDataArray* column(vtkPlot* plot, Coordinate coordinate)
     return input ? plot->GetData()->GetInputArrayToProcess(int(coordinate), input) : nullptr;
 }
 
-double coordinateOf(const Point2D& point, Coordinate coordinate)
+/// Writes @p coordinate of @p shape into @p plot's column by @p write, if @p plot has that column.
+void rewrite(vtkPlot* plot, const Shape& shape, Coordinate coordinate,
+    void (*write)(vtkDataArray*, const Shape&, Coordinate))
 {
-    return coordinate == Coordinate::X ? point.x() : point.y();
-}
-
-/// Writes the handles of @p shape into @p plot's column, one row per handle, as far as both reach.
-void writeHandles(vtkPlot* plot, const Shape& shape, Coordinate coordinate)
-{
-    vtkDataArray* values = column(plot, coordinate);
-    if (!values)
-        return;
-    const vtkIdType rows = std::min<vtkIdType>(values->GetNumberOfTuples(), shape.numberOfHandles());
-    for (vtkIdType i = 0; i < rows; ++i)
-        values->SetComponent(i, 0, coordinateOf(*shape.handle(int(i)), coordinate));
-    values->Modified();
-    plot->Modified();
-}
-
-/// Writes the line end points of @p shape into @p plot's column, rows 2k and 2k + 1 per line k.
-void writeLines(vtkPlot* plot, const Shape& shape, Coordinate coordinate)
-{
-    vtkDataArray* values = column(plot, coordinate);
-    if (!values)
-        return;
-    const vtkIdType lines = std::min<vtkIdType>(values->GetNumberOfTuples() / 2, shape.numberOfLines());
-    for (vtkIdType k = 0; k < lines; ++k) {
-        const Line& line = *shape.line(int(k));
-        values->SetComponent(2 * k, 0, coordinateOf(line.p1, coordinate));
-        values->SetComponent(2 * k + 1, 0, coordinateOf(line.p2, coordinate));
+    if (vtkDataArray* values = column(plot, coordinate)) {
+        write(values, shape, coordinate);
+        plot->Modified();
     }
-    values->Modified();
-    plot->Modified();
 }
 
 /// Rewrites @p plot (a shape plot of @p info) and its partner from the shape's geometry, if it still has one.
@@ -75,12 +49,8 @@ void rewriteShapePlots(vtkPlot* plot, Plot* info, Coordinate coordinate)
     const Shape* shape = info->shape;
     if (!shape)
         return;
-    vtkPlot* handles = info->isHandle ? plot : info->linkedPlot;
-    vtkPlot* outline = info->isHandle ? info->linkedPlot : plot;
-    if (handles)
-        writeHandles(handles, *shape, coordinate);
-    if (outline)
-        writeLines(outline, *shape, coordinate);
+    rewrite(info->isHandle ? plot : info->linkedPlot, *shape, coordinate, writeHandles);
+    rewrite(info->isHandle ? info->linkedPlot : plot, *shape, coordinate, writeOutline);
 }
 
 /// @p plots, none of them picked for a body drag any more.

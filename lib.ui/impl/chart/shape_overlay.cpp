@@ -2,6 +2,7 @@
 
 #include "chart/chart_xy.h"
 #include "chart/plot.h"
+#include "chart/shape_tables.h"
 
 #include <util/shape.h>
 
@@ -217,32 +218,15 @@ Shape* ShapeOverlay::at(int index) const
 
 void ShapeOverlay::fill(Entry& entry, const Shape& shape)
 {
-    vtkTypeFloat64Array* lineX = entry.outline.x;
-    vtkTypeFloat64Array* lineY = entry.outline.y;
-    vtkTypeFloat64Array* handleX = entry.handles.x;
-    vtkTypeFloat64Array* handleY = entry.handles.y;
-    const vtkIdType lines = shape.numberOfLines();
-    const vtkIdType handles = shape.numberOfHandles();
-    lineX->SetNumberOfTuples(2 * lines);
-    lineY->SetNumberOfTuples(2 * lines);
-    for (vtkIdType k = 0; k < lines; ++k) {
-        const Line& line = *shape.line(int(k));
-        lineX->SetValue(2 * k, line.p1.x());
-        lineY->SetValue(2 * k, line.p1.y());
-        lineX->SetValue(2 * k + 1, line.p2.x());
-        lineY->SetValue(2 * k + 1, line.p2.y());
-    }
-    handleX->SetNumberOfTuples(handles);
-    handleY->SetNumberOfTuples(handles);
-    for (vtkIdType i = 0; i < handles; ++i) {
-        const Point2D& handle = *shape.handle(int(i));
-        handleX->SetValue(i, handle.x());
-        handleY->SetValue(i, handle.y());
-    }
-    for (vtkTypeFloat64Array* array : { lineX, lineY, handleX, handleY })
-        array->Modified();
-    entry.outline.table->Modified();
-    entry.handles.table->Modified();
+    const auto write = [&shape](Table& table, vtkIdType rows, auto writeColumn) {
+        table.x->SetNumberOfTuples(rows);
+        table.y->SetNumberOfTuples(rows);
+        writeColumn(table.x, shape, Coordinate::X);
+        writeColumn(table.y, shape, Coordinate::Y);
+        table.table->Modified();
+    };
+    write(entry.outline, outlineRows(shape), writeOutline);
+    write(entry.handles, handleRows(shape), writeHandles);
 }
 
 void ShapeOverlay::detachPlots(Entry& entry)

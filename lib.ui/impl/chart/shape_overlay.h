@@ -21,11 +21,10 @@ class Shape;
 /**
  * @brief The overlay shapes of a util::ChartWidget: stored copies, their coordinate tables and plots.
  *
- * Each stored shape is one Entry: the shape, an outline table (rows 2k and
- * 2k + 1 hold line k's end points) and a handle table (row i holds handle i),
- * each with an x and a y column of doubles, and the plots drawn from it.
- * draw() turns each shape into at most two plots in the chart, which read
- * these tables and point back to the stored shape.
+ * Each stored shape is one Entry: the shape, its outline and handle tables
+ * (laid out as shape_tables.h describes, with columns of doubles) and the
+ * plots drawn from it. draw() turns each shape into at most two plots in the
+ * chart, which read these tables and point back to the stored shape.
  *
  * Shapes are stored one per allocation, so a stored shape keeps its address
  * while others are added or removed. When a shape leaves the store (remove(),
@@ -73,8 +72,8 @@ public:
     struct Entry
     {
         std::unique_ptr<Shape> shape; ///< the stored copy
-        Table outline; ///< rows 2k and 2k + 1 hold line k's end points
-        Table handles; ///< row i holds handle i
+        Table outline; ///< the end points of the shape's lines
+        Table handles; ///< the shape's handles
         vtkPlot* outlinePlot = nullptr; ///< the drawn outline, or null; owned by the chart
         vtkPlot* handlePlot = nullptr; ///< the drawn handles, or null; owned by the chart
     };
