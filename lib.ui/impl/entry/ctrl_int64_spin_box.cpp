@@ -2,6 +2,7 @@
 
 #include "entry/entry_logging.h"
 #include "entry/int64_steps.h"
+#include "entry/int64_text.h"
 #include "frame/value_types.h"
 
 #include <QEvent>
@@ -16,14 +17,13 @@ namespace detail {
 
 /**
  * The state and behaviour shared by the signed and the unsigned 64-bit spin box. @p Box is the
- * widget, @p T its value type. Arithmetic on values runs in quint64, where it is modular, so that
- * no step, headroom or magnitude overflows at either end of either type.
+ * widget, @p T its value type. Numbers are written, read and stepped by the functions of
+ * int64_text.h and int64_steps.h.
  */
 template<class Box, typename T> class Int64SpinBoxCore
 {
 public:
     static constexpr bool isSigned = std::is_signed_v<T>;
-    using Unsigned = quint64;
 
     explicit Int64SpinBoxCore(Box* box)
         : q(box)
@@ -41,24 +41,7 @@ public:
     T maximum = std::numeric_limits<T>::max();
     T value = 0;
 
-    static bool isNegative(T v)
-    {
-        if constexpr (isSigned)
-            return v < 0;
-        else
-            return false;
-    }
-
-    T clamp(T v) const { return clampInt64(v, minimum, maximum); }
-
-    QString textFromValue(T v) const
-    {
-        if (base == 10)
-            return q->isGroupSeparatorShown() ? q->locale().toString(v) : QString::number(v);
-        if (isNegative(v)) // the magnitude of the smallest value only fits the unsigned type
-            return QLatin1Char('-') + QString::number(Unsigned(0) - Unsigned(v), base);
-        return QString::number(v, base);
-    }
+    QString textFromValue(T v) const { return formatInt64(v, base, q->locale(), q->isGroupSeparatorShown()); }
 
     QString displayedText() const
     {
@@ -113,24 +96,16 @@ public:
         setValue(value);
     }
 
-    QValidator::State validate(const QString& input) const
+    QValidator::State validate(const QString& text) const
     {
-        const Basis basis = currentBasis();
-        if (!cache.text.isEmpty() && cache.text == input && cache.basis == basis)
-            return cache.state;
-        const auto [state, interpreted] = interpret(input);
-        cache = { input, basis, state, interpreted };
-        return state;
+        const Int64Input<T> input = currentInput();
+        if (!cache.text.isEmpty() && cache.text == text && cache.input == input)
+            return cache.verdict.state;
+        cache = { text, input, interpretInt64(text, input) };
+        return cache.verdict.state;
     }
 
-    void fixup(QString& input) const
-    {
-        if (!q->isGroupSeparatorShown())
-            input.remove(q->locale().groupSeparator());
-        const char* basePrefix = base == 2 ? "0b" : base == 8 ? "0o" : base == 16 ? "0x" : nullptr;
-        if (basePrefix && input.startsWith(QLatin1String(basePrefix), Qt::CaseInsensitive))
-            input.remove(0, 2);
-    }
+    void fixup(QString& text) const { fixupInt64(text, base, q->locale(), q->isGroupSeparatorShown()); }
 
     void setValueText(QString text)
     {
@@ -147,7 +122,7 @@ public:
             state = q->validate(text, pos);
         }
         if (state != QValidator::Intermediate)
-            setValue(cache.value);
+            setValue(cache.verdict.value);
     }
 
     void onEditingFinished()
@@ -156,8 +131,9 @@ public:
         int pos = 0;
         if (text.isEmpty() || q->validate(text, pos) != QValidator::Intermediate)
             return;
-        setValue(
-            q->correctionMode() == QAbstractSpinBox::CorrectToPreviousValue ? value : clamp(cache.value));
+        setValue(q->correctionMode() == QAbstractSpinBox::CorrectToPreviousValue
+                ? value
+                : clampInt64(cache.verdict.value, minimum, maximum));
     }
 
     void stepBy(int steps)
@@ -184,109 +160,18 @@ public:
     }
 
 private:
-    // Everything a verdict on a text depends on besides the text itself.
-    struct Basis
-    {
-        T minimum;
-        T maximum;
-        T value;
-        int base;
-        QString prefix;
-        QString suffix;
-        QString specialValueText;
-        QLocale locale;
-        QAbstractSpinBox::CorrectionMode correctionMode;
-
-        bool operator==(const Basis& o) const
-        {
-            return minimum == o.minimum && maximum == o.maximum && value == o.value && base == o.base
-                && prefix == o.prefix && suffix == o.suffix && specialValueText == o.specialValueText
-                && locale == o.locale && correctionMode == o.correctionMode;
-        }
-    };
-
-    struct Verdict
-    {
-        QValidator::State state;
-        T value;
-    };
-
+    // The last text validate() judged, with what the verdict depended on.
     struct Cache
     {
         QString text;
-        Basis basis;
-        QValidator::State state;
-        T value;
+        Int64Input<T> input;
+        Int64Verdict<T> verdict;
     };
 
-    Basis currentBasis() const
+    Int64Input<T> currentInput() const
     {
         return { minimum, maximum, value, base, prefix, suffix, q->specialValueText(), q->locale(),
             q->correctionMode() };
-    }
-
-    Verdict interpret(const QString& input) const
-    {
-        QStringView core(input);
-        if (!prefix.isEmpty() && core.startsWith(prefix))
-            core = core.mid(prefix.size());
-        if (!suffix.isEmpty() && core.endsWith(suffix))
-            core.chop(suffix.size());
-        core = core.trimmed();
-
-        const QString special = q->specialValueText();
-        if (!special.isEmpty() && core == special)
-            return { QValidator::Acceptable, minimum };
-        if (core.isEmpty())
-            return { QValidator::Intermediate, minimum };
-        if (isSigned && isNegative(minimum) && isLoneSign(core, QLatin1Char('-'), q->locale().negativeSign()))
-            return { QValidator::Intermediate, value };
-        if (!isNegative(maximum) && isLoneSign(core, QLatin1Char('+'), q->locale().positiveSign()))
-            return { QValidator::Intermediate, value };
-
-        bool ok = false;
-        const T number = parse(core, &ok);
-        if (!ok)
-            return { QValidator::Invalid, value };
-        if (minimum <= number && number <= maximum)
-            return { QValidator::Acceptable, number };
-        // More digits raise a non-negative number below the range or lower a negative one above it.
-        if (isNegative(number) ? number >= minimum : number <= maximum)
-            return { QValidator::Intermediate, number };
-        return { QValidator::Invalid,
-            q->correctionMode() == QAbstractSpinBox::CorrectToNearestValue ? clamp(number) : value };
-    }
-
-    bool isLoneSign(QStringView core, QChar ascii, QChar localeSign) const
-    {
-        return core.size() == 1 && (core[0] == ascii || (base == 10 && core[0] == localeSign));
-    }
-
-    static T toNumber(const QLocale& locale, QStringView text, bool* ok)
-    {
-        if constexpr (isSigned)
-            return locale.toLongLong(text, ok);
-        else
-            return locale.toULongLong(text, ok);
-    }
-
-    T parse(QStringView core, bool* ok) const
-    {
-        if (base != 10) {
-            if constexpr (isSigned)
-                return core.toLongLong(ok, base);
-            else
-                return core.toULongLong(ok, base);
-        }
-        // The locale insists on its own grouping, which typing digit by digit breaks ("1,2345"):
-        // what it refuses is read once more without the separators.
-        const QLocale locale = q->locale();
-        const T number = toNumber(locale, core, ok);
-        if (*ok || !core.contains(locale.groupSeparator()))
-            return number;
-        QString plain = core.toString();
-        plain.remove(locale.groupSeparator());
-        return toNumber(locale, plain, ok);
     }
 
     void selectValueText()
@@ -312,7 +197,7 @@ private:
             edit->setCursorPosition(qMax(0, edit->text().size() - behindCursor));
     }
 
-    mutable Cache cache { {}, {}, QValidator::Invalid, 0 };
+    mutable Cache cache { {}, {}, { QValidator::Invalid, 0 } };
 };
 
 } // namespace detail
