@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace util {
 
@@ -22,9 +23,9 @@ float* MarkerThinning::thin(const float* xy, vtkIdType count, const double matri
         return nullptr;
     // A marker reaches the device when its centre lies less than size / 2 beyond an edge.
     const double reach = std::ceil(double(size) / 2.0) * cellsPerPixel;
-    const long columns = long(width) * cellsPerPixel + 2 * long(reach);
-    const long rows = long(height) * cellsPerPixel + 2 * long(reach);
-    if (double(columns) * double(rows) > double(1L << 30))
+    const std::int64_t columns = std::int64_t(width) * cellsPerPixel + 2 * std::int64_t(reach);
+    const std::int64_t rows = std::int64_t(height) * cellsPerPixel + 2 * std::int64_t(reach);
+    if (double(columns) * double(rows) > double(std::int64_t(1) << 30))
         return nullptr; // far beyond any screen
     covered.assign(std::size_t((columns * rows + 63) / 64), 0);
     points.resize(std::size_t(2 * count));
@@ -38,7 +39,7 @@ float* MarkerThinning::thin(const float* xy, vtkIdType count, const double matri
         // Written so that NaN positions fail the test.
         if (!(column >= 0.0 && column < double(columns) && row >= 0.0 && row < double(rows)))
             continue;
-        const std::size_t bit = std::size_t(long(row) * columns + long(column));
+        const std::size_t bit = std::size_t(std::int64_t(row) * columns + std::int64_t(column));
         std::uint64_t& word = covered[bit / 64];
         const std::uint64_t mask = std::uint64_t(1) << (bit % 64);
         if (word & mask)
