@@ -1,3 +1,5 @@
+#include "popups/popups_logging.h"
+
 #include <util/slider_popup.h>
 #include <util/style_markers.h>
 
@@ -5,7 +7,6 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -17,8 +18,6 @@
 #include <cmath>
 #include <limits>
 #include <type_traits>
-
-Q_LOGGING_CATEGORY(lcPopups, "util.popups", QtWarningMsg)
 
 namespace util {
 

@@ -1,0 +1,3 @@
+#include "popups/popups_logging.h"
+
+Q_LOGGING_CATEGORY(lcPopups, "util.popups", QtWarningMsg)
