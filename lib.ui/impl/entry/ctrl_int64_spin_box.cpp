@@ -7,30 +7,30 @@
 
 #include <QEvent>
 #include <QLineEdit>
-#include <QLocale>
 
 #include <limits>
 #include <type_traits>
+#include <utility>
 
 namespace util {
 namespace detail {
 
 /**
- * The state and behaviour shared by the signed and the unsigned 64-bit spin box. @p Box is the
- * widget, @p T its value type. Numbers are written, read and stepped by the functions of
- * int64_text.h and int64_steps.h.
+ * The state of a 64-bit spin box and the work on its line edit, shared by the signed and the
+ * unsigned box: @p Box is the widget, @p T its value type. Numbers are written, read and judged by
+ * int64_text.h and stepped by int64_steps.h; this class keeps the value, its text and the verdict
+ * on the last typed text in step.
+ *
+ * QAbstractSpinBox keeps its line edit to subclasses, so each box's private class, which the box
+ * befriends, hands it over through lineEdit().
  */
-template<class Box, typename T> class Int64SpinBoxCore
+template<class Box, typename T> class Int64SpinBoxState
 {
 public:
-    static constexpr bool isSigned = std::is_signed_v<T>;
-
-    explicit Int64SpinBoxCore(Box* box)
+    explicit Int64SpinBoxState(Box* box)
         : q(box)
-    {
-        QObject::connect(q->lineEdit(), &QLineEdit::textEdited, q, [this] { onTextEdited(); });
-        QObject::connect(q, &QAbstractSpinBox::editingFinished, q, &Box::onEditingFinished);
-    }
+    { }
+    virtual ~Int64SpinBoxState() = default;
 
     Box* const q;
     int base = 10;
@@ -45,26 +45,29 @@ public:
 
     QString displayedText() const
     {
-        if constexpr (isSigned) {
-            if (value == minimum && !q->specialValueText().isEmpty())
-                return q->specialValueText();
-        }
-        return prefix + q->textFromValue(value) + suffix;
+        // The unsigned box accepts its special-value text but never shows it.
+        if (isSigned && value == minimum && !q->specialValueText().isEmpty())
+            return q->specialValueText();
+        return prefix + q->cleanText() + suffix;
     }
 
+    // Stores @p v unclamped and shows it; emits the change signals when it changed.
     void setValue(T v)
     {
         const T old = value;
         value = v;
         const QString text = displayedText();
-        if (q->lineEdit()->text() != text)
-            q->lineEdit()->setText(text);
+        if (lineEdit()->text() != text)
+            lineEdit()->setText(text);
         if (v != old) {
             q->update();
             emit q->valueChanged(v);
             emit q->valueChanged(text);
         }
     }
+
+    // Rewrites the text after a change of how the value is shown.
+    void showValue() { setValue(value); }
 
     void setRange(T min, T max)
     {
@@ -79,6 +82,12 @@ public:
 
     void setSingleStep(int step) { singleStep = step > 0 ? step : 1; }
 
+    void setAffix(QString& affix, const QString& text)
+    {
+        affix = text;
+        showValue();
+    }
+
     void setDisplayIntegerBase(int b)
     {
         if (b < 2 || b > 36) {
@@ -87,15 +96,16 @@ public:
             return;
         }
         base = b;
-        setValue(value);
+        showValue();
     }
 
-    void setAffix(QString& affix, const QString& text)
+    void changeEvent(QEvent* event)
     {
-        affix = text;
-        setValue(value);
+        if (event->type() == QEvent::LocaleChange)
+            showValue();
     }
 
+    // Answers a text seen last time from the cache while nothing the verdict depends on changed.
     QValidator::State validate(const QString& text) const
     {
         const Int64Input<T> input = currentInput();
@@ -107,12 +117,13 @@ public:
 
     void fixup(QString& text) const { fixupInt64(text, base, q->locale(), q->isGroupSeparatorShown()); }
 
+    // Text taken as if typed; goes through the box's validate() and fixup(), which a subclass may
+    // override.
     void setValueText(QString text)
     {
-        QLineEdit* edit = q->lineEdit();
         if (text.isEmpty()) {
-            edit->setText(prefix + suffix);
-            edit->setCursorPosition(prefix.size());
+            lineEdit()->setText(prefix + suffix);
+            lineEdit()->setCursorPosition(prefix.size());
             return;
         }
         int pos = 0;
@@ -125,9 +136,21 @@ public:
             setValue(cache.verdict.value);
     }
 
+    void onTextEdited()
+    {
+        QLineEdit* edit = lineEdit();
+        const QString typed = edit->text();
+        const int behindCursor = typed.size() - edit->cursorPosition();
+        setValueText(typed);
+        // A rewrite to the canonical form keeps the cursor in front of the same trailing text.
+        if (!typed.isEmpty() && edit->text() != typed)
+            edit->setCursorPosition(qMax(0, edit->text().size() - behindCursor));
+    }
+
+    // A number that was waiting for more digits is corrected.
     void onEditingFinished()
     {
-        QString text = q->lineEdit()->text();
+        QString text = lineEdit()->text();
         int pos = 0;
         if (text.isEmpty() || q->validate(text, pos) != QValidator::Intermediate)
             return;
@@ -140,7 +163,7 @@ public:
     {
         if (minimum <= maximum)
             setValue(stepInt64(value, minimum, maximum, qint64(singleStep) * steps, q->wrapping()));
-        selectValueText();
+        selectNumber();
         emit q->editingFinished();
     }
 
@@ -159,7 +182,12 @@ public:
         return enabled;
     }
 
+protected:
+    virtual QLineEdit* lineEdit() const = 0;
+
 private:
+    static constexpr bool isSigned = std::is_signed_v<T>;
+
     // The last text validate() judged, with what the verdict depended on.
     struct Cache
     {
@@ -174,27 +202,17 @@ private:
             q->correctionMode() };
     }
 
-    void selectValueText()
+    // Selects the number between prefix and suffix, or the whole special-value text.
+    void selectNumber()
     {
-        QLineEdit* edit = q->lineEdit();
+        QLineEdit* edit = lineEdit();
         const QString text = edit->text();
         if (!text.startsWith(prefix) || !text.endsWith(suffix)
             || text.size() < prefix.size() + suffix.size()) {
-            edit->selectAll(); // the special-value text
+            edit->selectAll();
             return;
         }
         edit->setSelection(prefix.size(), text.size() - suffix.size() - prefix.size());
-    }
-
-    void onTextEdited()
-    {
-        QLineEdit* edit = q->lineEdit();
-        const QString typed = edit->text();
-        const int behindCursor = typed.size() - edit->cursorPosition();
-        setValueText(typed);
-        // A rewrite to the canonical form keeps the cursor in front of the same trailing text.
-        if (!typed.isEmpty() && edit->text() != typed)
-            edit->setCursorPosition(qMax(0, edit->text().size() - behindCursor));
     }
 
     mutable Cache cache { {}, {}, { QValidator::Invalid, 0 } };
@@ -202,60 +220,116 @@ private:
 
 } // namespace detail
 
-class CtrlInt64SpinBoxPrivate : public detail::Int64SpinBoxCore<CtrlInt64SpinBox, qint64>
+class CtrlInt64SpinBoxPrivate final : public detail::Int64SpinBoxState<CtrlInt64SpinBox, qint64>
 {
 public:
-    using Int64SpinBoxCore::Int64SpinBoxCore;
+    using Int64SpinBoxState::Int64SpinBoxState;
+
+private:
+    QLineEdit* lineEdit() const override { return q->lineEdit(); }
 };
 
-class CtrlUInt64SpinBoxPrivate : public detail::Int64SpinBoxCore<CtrlUInt64SpinBox, quint64>
+class CtrlUInt64SpinBoxPrivate final : public detail::Int64SpinBoxState<CtrlUInt64SpinBox, quint64>
 {
 public:
-    using Int64SpinBoxCore::Int64SpinBoxCore;
+    using Int64SpinBoxState::Int64SpinBoxState;
+
+private:
+    QLineEdit* lineEdit() const override { return q->lineEdit(); }
 };
 
-// clang-format off
-// The two boxes are one design over two value types: every member forwards to the shared core.
-#define UTIL_UI_DEFINE_INT64_SPIN_BOX(Box, T)                                                           \
-    Box::Box(QWidget* parent) : QAbstractSpinBox(parent), d(std::make_unique<Box##Private>(this)) { }    \
-    Box::~Box() = default;                                                                               \
-    T Box::value() const { return d->value; }                                                           \
-    T Box::minimum() const { return d->minimum; }                                                       \
-    T Box::maximum() const { return d->maximum; }                                                       \
-    int Box::singleStep() const { return d->singleStep; }                                               \
-    int Box::displayIntegerBase() const { return d->base; }                                             \
-    QString Box::prefix() const { return d->prefix; }                                                   \
-    QString Box::suffix() const { return d->suffix; }                                                   \
-    QString Box::cleanText() const { return textFromValue(d->value); }                                  \
-    QString Box::displayedText() const { return d->displayedText(); }                                   \
-    QString Box::textFromValue(T value) const { return d->textFromValue(value); }                       \
-    void Box::setValue(T value) { d->setValue(value); }                                                 \
-    void Box::setValueText(QString value_text) { d->setValueText(std::move(value_text)); }              \
-    void Box::setRange(T minimum, T maximum) { d->setRange(minimum, maximum); }                         \
-    void Box::setSingleStep(int step) { d->setSingleStep(step); }                                       \
-    void Box::setPrefix(const QString& prefix) { d->setAffix(d->prefix, prefix); }                      \
-    void Box::setSuffix(const QString& suffix) { d->setAffix(d->suffix, suffix); }                      \
-    void Box::setDisplayIntegerBase(int base) { d->setDisplayIntegerBase(base); }                       \
-    QValidator::State Box::validate(QString& input, int&) const { return d->validate(input); }          \
-    void Box::fixup(QString& input) const { d->fixup(input); }                                          \
-    void Box::stepBy(int steps) { d->stepBy(steps); }                                                   \
-    QAbstractSpinBox::StepEnabled Box::stepEnabled() const { return d->stepEnabled(); }                 \
-    void Box::onEditingFinished() { d->onEditingFinished(); }                                           \
-    void Box::focusInEvent(QFocusEvent*) { emit signal_hasFocus(); }                                    \
-    void Box::changeEvent(QEvent* event)                                                                \
-    {                                                                                                   \
-        if (event->type() == QEvent::LocaleChange)                                                      \
-            d->setValue(d->value);                                                                      \
-        QAbstractSpinBox::changeEvent(event);                                                           \
-    }
-// clang-format on
+// Each box forwards its members to its private object, one line each where it can.
 
-UTIL_UI_DEFINE_INT64_SPIN_BOX(CtrlInt64SpinBox, CtrlInt64SpinBox::ValueType)
-UTIL_UI_DEFINE_INT64_SPIN_BOX(CtrlUInt64SpinBox, CtrlUInt64SpinBox::UnsignedValueType)
+// CtrlInt64SpinBox
 
-#undef UTIL_UI_DEFINE_INT64_SPIN_BOX
+CtrlInt64SpinBox::CtrlInt64SpinBox(QWidget* parent)
+    : QAbstractSpinBox(parent)
+    , d(std::make_unique<CtrlInt64SpinBoxPrivate>(this))
+{
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { d->onTextEdited(); });
+    connect(this, &QAbstractSpinBox::editingFinished, this, &CtrlInt64SpinBox::onEditingFinished);
+}
+
+CtrlInt64SpinBox::~CtrlInt64SpinBox() = default;
 
 const int CtrlInt64SpinBox::valueTypeMetaId = detail::valueTypeMetaId();
+
+void CtrlInt64SpinBox::changeEvent(QEvent* event)
+{
+    d->changeEvent(event);
+    QAbstractSpinBox::changeEvent(event);
+}
+
+// clang-format off
+CtrlInt64SpinBox::ValueType CtrlInt64SpinBox::value() const { return d->value; }
+CtrlInt64SpinBox::ValueType CtrlInt64SpinBox::minimum() const { return d->minimum; }
+CtrlInt64SpinBox::ValueType CtrlInt64SpinBox::maximum() const { return d->maximum; }
+int CtrlInt64SpinBox::singleStep() const { return d->singleStep; }
+int CtrlInt64SpinBox::displayIntegerBase() const { return d->base; }
+QString CtrlInt64SpinBox::prefix() const { return d->prefix; }
+QString CtrlInt64SpinBox::suffix() const { return d->suffix; }
+QString CtrlInt64SpinBox::cleanText() const { return textFromValue(d->value); }
+QString CtrlInt64SpinBox::displayedText() const { return d->displayedText(); }
+QString CtrlInt64SpinBox::textFromValue(ValueType value) const { return d->textFromValue(value); }
+void CtrlInt64SpinBox::setRange(ValueType min, ValueType max) { d->setRange(min, max); }
+void CtrlInt64SpinBox::setSingleStep(int step) { d->setSingleStep(step); }
+void CtrlInt64SpinBox::setPrefix(const QString& prefix) { d->setAffix(d->prefix, prefix); }
+void CtrlInt64SpinBox::setSuffix(const QString& suffix) { d->setAffix(d->suffix, suffix); }
+void CtrlInt64SpinBox::setDisplayIntegerBase(int base) { d->setDisplayIntegerBase(base); }
+void CtrlInt64SpinBox::setValue(ValueType value) { d->setValue(value); }
+void CtrlInt64SpinBox::setValueText(QString value_text) { d->setValueText(std::move(value_text)); }
+QValidator::State CtrlInt64SpinBox::validate(QString& input, int&) const { return d->validate(input); }
+void CtrlInt64SpinBox::fixup(QString& input) const { d->fixup(input); }
+void CtrlInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
+QAbstractSpinBox::StepEnabled CtrlInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
+void CtrlInt64SpinBox::onEditingFinished() { d->onEditingFinished(); }
+void CtrlInt64SpinBox::focusInEvent(QFocusEvent*) { emit signal_hasFocus(); }
+// clang-format on
+
+// CtrlUInt64SpinBox
+
+CtrlUInt64SpinBox::CtrlUInt64SpinBox(QWidget* parent)
+    : QAbstractSpinBox(parent)
+    , d(std::make_unique<CtrlUInt64SpinBoxPrivate>(this))
+{
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { d->onTextEdited(); });
+    connect(this, &QAbstractSpinBox::editingFinished, this, &CtrlUInt64SpinBox::onEditingFinished);
+}
+
+CtrlUInt64SpinBox::~CtrlUInt64SpinBox() = default;
+
 const int CtrlUInt64SpinBox::valueTypeMetaId = detail::unsignedValueTypeMetaId();
+
+void CtrlUInt64SpinBox::changeEvent(QEvent* event)
+{
+    d->changeEvent(event);
+    QAbstractSpinBox::changeEvent(event);
+}
+
+// clang-format off
+CtrlUInt64SpinBox::UnsignedValueType CtrlUInt64SpinBox::value() const { return d->value; }
+CtrlUInt64SpinBox::UnsignedValueType CtrlUInt64SpinBox::minimum() const { return d->minimum; }
+CtrlUInt64SpinBox::UnsignedValueType CtrlUInt64SpinBox::maximum() const { return d->maximum; }
+int CtrlUInt64SpinBox::singleStep() const { return d->singleStep; }
+int CtrlUInt64SpinBox::displayIntegerBase() const { return d->base; }
+QString CtrlUInt64SpinBox::prefix() const { return d->prefix; }
+QString CtrlUInt64SpinBox::suffix() const { return d->suffix; }
+QString CtrlUInt64SpinBox::cleanText() const { return textFromValue(d->value); }
+QString CtrlUInt64SpinBox::displayedText() const { return d->displayedText(); }
+QString CtrlUInt64SpinBox::textFromValue(UnsignedValueType value) const { return d->textFromValue(value); }
+void CtrlUInt64SpinBox::setRange(UnsignedValueType min, UnsignedValueType max) { d->setRange(min, max); }
+void CtrlUInt64SpinBox::setSingleStep(int step) { d->setSingleStep(step); }
+void CtrlUInt64SpinBox::setPrefix(const QString& prefix) { d->setAffix(d->prefix, prefix); }
+void CtrlUInt64SpinBox::setSuffix(const QString& suffix) { d->setAffix(d->suffix, suffix); }
+void CtrlUInt64SpinBox::setDisplayIntegerBase(int base) { d->setDisplayIntegerBase(base); }
+void CtrlUInt64SpinBox::setValue(UnsignedValueType value) { d->setValue(value); }
+void CtrlUInt64SpinBox::setValueText(QString value_text) { d->setValueText(std::move(value_text)); }
+QValidator::State CtrlUInt64SpinBox::validate(QString& input, int&) const { return d->validate(input); }
+void CtrlUInt64SpinBox::fixup(QString& input) const { d->fixup(input); }
+void CtrlUInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
+QAbstractSpinBox::StepEnabled CtrlUInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
+void CtrlUInt64SpinBox::onEditingFinished() { d->onEditingFinished(); }
+void CtrlUInt64SpinBox::focusInEvent(QFocusEvent*) { emit signal_hasFocus(); }
+// clang-format on
 
 } // namespace util

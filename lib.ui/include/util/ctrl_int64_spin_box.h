@@ -10,9 +10,6 @@ namespace util {
 
 class CtrlInt64SpinBoxPrivate;
 class CtrlUInt64SpinBoxPrivate;
-namespace detail {
-template<class Box, typename T> class Int64SpinBoxCore;
-} // namespace detail
 
 /**
  * @brief Spin box for signed 64-bit whole numbers, shown and typed in any base from 2 to 36.
@@ -139,7 +136,7 @@ private Q_SLOTS:
     void onEditingFinished();
 
 private:
-    template<class, typename> friend class detail::Int64SpinBoxCore;
+    friend class CtrlInt64SpinBoxPrivate;
     std::unique_ptr<CtrlInt64SpinBoxPrivate> const d;
 };
 
@@ -253,7 +250,7 @@ private Q_SLOTS:
     void onEditingFinished();
 
 private:
-    template<class, typename> friend class detail::Int64SpinBoxCore;
+    friend class CtrlUInt64SpinBoxPrivate;
     std::unique_ptr<CtrlUInt64SpinBoxPrivate> const d;
 };
 
