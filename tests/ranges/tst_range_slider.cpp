@@ -80,6 +80,45 @@ private Q_SLOTS:
         QVERIFY(slider->minimumValue() <= slider->maximumValue());
     }
 
+    void listenersHearTheCurrentValues_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("cap heard") << false;
+        QTest::newRow("cap with signals blocked") << true;
+    }
+
+    void listenersHearTheCurrentValues()
+    {
+        QFETCH(bool, blocked);
+        // A listener connected before the others holds the upper value at 50 or below.
+        util::RangeSlider capped(Qt::Horizontal);
+        connect(&capped, &util::RangeSlider::valuesChanged, &capped, [&capped, blocked](int, int max) {
+            if (max > 50) {
+                const QSignalBlocker blocker(blocked ? &capped : nullptr);
+                capped.setMaximumValue(50);
+            }
+        });
+        // Every value signal is checked against the slider's values when it arrives.
+        QStringList stale;
+        const auto check = [&](const char* name, Pair carried, Pair now) {
+            if (carried != now)
+                stale << QStringLiteral("%1(%2) at %3").arg(name).arg(carried.last()).arg(now.last());
+        };
+        const auto now = [&capped] { return Pair({ capped.minimumValue(), capped.maximumValue() }); };
+        QSignalSpy pairs(&capped, &util::RangeSlider::valuesChanged);
+        connect(&capped, &util::RangeSlider::minimumValueChanged, this,
+            [&](int min) { check("minValue", { min, now().last() }, now()); });
+        connect(&capped, &util::RangeSlider::maximumValueChanged, this,
+            [&](int max) { check("maxValue", { now().first(), max }, now()); });
+
+        capped.setValues(20, 80);
+        QCOMPARE(now(), Pair({ 20, 50 }));
+        QCOMPARE(stale, QStringList());
+        // valuesChanged(20, 80) was on its way to the spy when the cap ran; the spy hears the
+        // capped values after it.
+        QCOMPARE(pairs.last(), QVariantList({ 20, 50 }));
+    }
+
     void handleAndGrooveDrags()
     {
         QCOMPARE(dragAlong({ 20, 61 }, { 61, 70 }), Pair({ 20, 70 }));

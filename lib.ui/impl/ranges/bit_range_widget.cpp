@@ -76,7 +76,8 @@ void BitRangeWidget::setBitShift(int shift)
 {
     const int upper = int(std::clamp<qint64>(
         qint64(m_rangeSlider->maximum()) - shift, m_rangeSlider->minimum(), m_rangeSlider->maximum()));
-    updateRange(upper - (shownBits - 1), upper);
+    placeWindow(upper - (shownBits - 1), upper);
+    emit signal_bitRange(m_bitShift);
 }
 
 int BitRangeWidget::bitShift() const
@@ -91,7 +92,18 @@ RangeSlider* BitRangeWidget::rangeSlider() const
 
 void BitRangeWidget::updateRange(int min, int max)
 {
+    const int before = m_bitShift;
+    placeWindow(min, max);
+    if (m_bitShift != before) {
+        emit signal_bitRange(m_bitShift);
+    }
+}
+
+void BitRangeWidget::placeWindow(int min, int max)
+{
     {
+        // No change for updateRange to follow. A correction made while the slider announces a
+        // change reaches the slider's listeners through that announcement.
         const QSignalBlocker blocker(m_rangeSlider);
         // A drag of the upper handle alone carries the window along with it.
         int lower = m_rangeSlider->isMaximumSliderDown() && !m_rangeSlider->isMinimumSliderDown()
@@ -103,7 +115,6 @@ void BitRangeWidget::updateRange(int min, int max)
         updateLabel();
     }
     m_bitShift = m_rangeSlider->maximum() - m_rangeSlider->maximumValue();
-    emit signal_bitRange(m_bitShift);
 }
 
 void BitRangeWidget::updateLabel()

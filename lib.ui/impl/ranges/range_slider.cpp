@@ -80,6 +80,53 @@ int RangeSliderPrivate::pixelOfValue(int value) const
     return t.first + QStyle::sliderPositionFromValue(q.minimum(), q.maximum(), value, t.span, t.upsideDown);
 }
 
+void RangeSliderPrivate::announce(
+    Span positionsBefore, Span valuesBefore, std::initializer_list<Signal> order)
+{
+    if (announcing == 0) {
+        carried
+            = { valuesBefore, valuesBefore, valuesBefore, positionsBefore, positionsBefore, positionsBefore };
+    }
+    ++announcing;
+    for (bool sent = true; sent;) {
+        sent = false;
+        for (const Signal signal : order) {
+            const bool position = signal >= MinimumPositionSignal;
+            const Span now = position ? positions() : values();
+            Span& told = carried[signal];
+            const bool due = [&] {
+                switch (signal) {
+                case MinimumValueSignal:
+                case MinimumPositionSignal: return now.min != told.min;
+                case MaximumValueSignal:
+                case MaximumPositionSignal: return now.max != told.max;
+                default: return now != told;
+                }
+            }();
+            // A signal nobody hears stays due, for an announcement further out to make; position
+            // signals go out only during a drag.
+            if (!due || q.signalsBlocked() || (position && !q.isSliderDown())) {
+                continue;
+            }
+            told = now;
+            switch (signal) {
+            case MinimumValueSignal: emit q.minimumValueChanged(now.min); break;
+            case MaximumValueSignal: emit q.maximumValueChanged(now.max); break;
+            case ValuesSignal: emit q.valuesChanged(now.min, now.max); break;
+            case MinimumPositionSignal: emit q.minimumPositionChanged(now.min); break;
+            case MaximumPositionSignal: emit q.maximumPositionChanged(now.max); break;
+            case PositionsSignal: emit q.positionsChanged(now.min, now.max); break;
+            case SignalCount: break;
+            }
+            // Listeners after one that changed the values again heard `now` last: if the values
+            // moved on, this signal goes out once more.
+            told = now;
+            sent = true;
+        }
+    }
+    --announcing;
+}
+
 RangeSlider::RangeSlider(QWidget* parent)
     : RangeSlider(*new RangeSliderPrivate(*this), parent)
 { }
@@ -137,40 +184,18 @@ void RangeSlider::setMaximumValue(int max)
 
 void RangeSlider::setValues(int min, int max)
 {
-    const int newMin = d->bounded(std::min(min, max));
-    const int newMax = d->bounded(std::max(min, max));
-    const int oldMinValue = d->minimumValue;
-    const int oldMaxValue = d->maximumValue;
-    const int oldMinPosition = d->minimumPosition;
-    const int oldMaxPosition = d->maximumPosition;
-    d->minimumValue = d->minimumPosition = newMin;
-    d->maximumValue = d->maximumPosition = newMax;
-
-    const bool minPositionChanged = oldMinPosition != newMin;
-    const bool maxPositionChanged = oldMaxPosition != newMax;
-    if (isSliderDown() && (minPositionChanged || maxPositionChanged)) {
-        emit positionsChanged(newMin, newMax);
-        if (minPositionChanged) {
-            emit minimumPositionChanged(newMin);
-        }
-        if (maxPositionChanged) {
-            emit maximumPositionChanged(newMax);
-        }
+    const RangeSliderPrivate::Span positionsBefore = d->positions();
+    const RangeSliderPrivate::Span valuesBefore = d->values();
+    d->minimumValue = d->minimumPosition = d->bounded(std::min(min, max));
+    d->maximumValue = d->maximumPosition = d->bounded(std::max(min, max));
+    if (d->positions() == positionsBefore && d->values() == valuesBefore) {
+        return;
     }
-    const bool minValueChanged = oldMinValue != newMin;
-    const bool maxValueChanged = oldMaxValue != newMax;
-    if (minValueChanged || maxValueChanged) {
-        emit valuesChanged(newMin, newMax);
-        if (minValueChanged) {
-            emit minimumValueChanged(newMin);
-        }
-        if (maxValueChanged) {
-            emit maximumValueChanged(newMax);
-        }
-    }
-    if (minPositionChanged || maxPositionChanged || minValueChanged || maxValueChanged) {
-        update();
-    }
+    update();
+    d->announce(positionsBefore, valuesBefore,
+        { RangeSliderPrivate::PositionsSignal, RangeSliderPrivate::MinimumPositionSignal,
+            RangeSliderPrivate::MaximumPositionSignal, RangeSliderPrivate::ValuesSignal,
+            RangeSliderPrivate::MinimumValueSignal, RangeSliderPrivate::MaximumValueSignal });
 }
 
 void RangeSlider::setMinimumPosition(int min)
@@ -185,27 +210,18 @@ void RangeSlider::setMaximumPosition(int max)
 
 void RangeSlider::setPositions(int min, int max)
 {
-    const int newMin = d->bounded(std::min(min, max));
-    const int newMax = d->bounded(std::max(min, max));
-    if (newMin == d->minimumPosition && newMax == d->maximumPosition) {
+    const RangeSliderPrivate::Span before = d->positions();
+    d->minimumPosition = d->bounded(std::min(min, max));
+    d->maximumPosition = d->bounded(std::max(min, max));
+    if (d->positions() == before) {
         return;
     }
-    const bool minChanged = newMin != d->minimumPosition;
-    const bool maxChanged = newMax != d->maximumPosition;
-    d->minimumPosition = newMin;
-    d->maximumPosition = newMax;
     if (!hasTracking()) {
         update();
     }
-    if (isSliderDown()) {
-        if (minChanged) {
-            emit minimumPositionChanged(newMin);
-        }
-        if (maxChanged) {
-            emit maximumPositionChanged(newMax);
-        }
-        emit positionsChanged(newMin, newMax);
-    }
+    d->announce(before, d->values(),
+        { RangeSliderPrivate::MinimumPositionSignal, RangeSliderPrivate::MaximumPositionSignal,
+            RangeSliderPrivate::PositionsSignal });
     if (hasTracking()) {
         triggerAction(SliderMove);
         setValues(d->minimumPosition, d->maximumPosition);

@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+#include <initializer_list>
+
 namespace util {
 
 /// State of a util::RangeSlider; a subclass may derive its own from it.
@@ -13,8 +16,39 @@ class RangeSliderPrivate
 public:
     enum Handle { NoHandle = 0, MinimumHandle = 1, MaximumHandle = 2, BothHandles = 3 };
 
+    /// The slider's signals, in declaration order.
+    enum Signal {
+        MinimumValueSignal,
+        MaximumValueSignal,
+        ValuesSignal,
+        MinimumPositionSignal,
+        MaximumPositionSignal,
+        PositionsSignal,
+        SignalCount
+    };
+
+    /// A lower and an upper value, or a lower and an upper position.
+    struct Span
+    {
+        int min;
+        int max;
+        bool operator==(const Span& other) const { return min == other.min && max == other.max; }
+        bool operator!=(const Span& other) const { return !(*this == other); }
+    };
+
     explicit RangeSliderPrivate(RangeSlider& q);
     virtual ~RangeSliderPrivate();
+
+    Span values() const { return { minimumValue, maximumValue }; }
+    Span positions() const { return { minimumPosition, maximumPosition }; }
+    /**
+     * Emits, in @p order, each signal whose values differ from what it last carried, with the
+     * slider's values at that moment; position signals only while the slider is down. A change
+     * made by a listener meanwhile is announced on the same terms, so that every listener hears
+     * the slider's final values last. @p positionsBefore and @p valuesBefore are what the signals
+     * last carried when no announcement is running.
+     */
+    void announce(Span positionsBefore, Span valuesBefore, std::initializer_list<Signal> order);
 
     /// Pixels along the axis that a handle's leading edge travels: first, first + span.
     struct Travel
@@ -48,6 +82,10 @@ public:
     bool symmetricMoves = false;
     QString handleToolTip;
     int firstPaintWidth = 0;
+    /// What each signal last carried, while announcing.
+    std::array<Span, SignalCount> carried {};
+    /// Depth of nested announcements: changes made by listeners.
+    int announcing = 0;
 };
 
 } // namespace util

@@ -51,11 +51,14 @@ public:
     RangeSlider* rangeSlider() const;
 
 Q_SIGNALS:
-    /// The bit shift after a change of the window by the user or by setBitShift().
+    /// The bit shift, whenever a change of the slider moves the window, and after every setBitShift().
     void signal_bitRange(int value);
 
 private:
+    /// Follows a change of the slider's values; reports a changed shift.
     void updateRange(int min, int max);
+    /// Moves the window to the eight values the change to @p min .. @p max asks for.
+    void placeWindow(int min, int max);
     void updateLabel();
 
     QLabel* m_intensityLabel;

@@ -30,6 +30,13 @@ class RangeSliderPrivate;
  * [minimum(), maximum()]; a change of the slider's range clamps values and
  * positions into the new range.
  *
+ * Each signal carries the values the slider has when it goes out. A listener
+ * may change the values from its slot: that change is announced at once, and
+ * a signal that was still on its way to later listeners with the overtaken
+ * values goes out again with the new ones, so that every listener hears the
+ * slider's final values last. A change made from a slot with the slider's
+ * signals blocked is announced in the same way, once they are open again.
+ *
  * A press is ignored when the range is empty (minimum() == maximum()), when
  * another mouse button is already held, or when it hits the groove outside
  * the two handles. Dragging beyond the style's QStyle::PM_MaximumDragDistance
@@ -72,8 +79,9 @@ public:
      * Moves both handles without committing them, unless tracking is on.
      * The arguments are ordered and clamped into the range. While the slider
      * is down it emits minimumPositionChanged(), maximumPositionChanged() (for
-     * what changed) and then positionsChanged(); with tracking on it then
-     * commits the positions with setValues().
+     * what changed) and then positionsChanged(), each with the positions of
+     * that moment; with tracking on it then commits the positions with
+     * setValues().
      */
     void setPositions(int min, int max);
 
@@ -103,6 +111,7 @@ public Q_SLOTS:
      * positionsChanged(), minimumPositionChanged() and maximumPositionChanged()
      * (for what changed); then, when a value changed, valuesChanged(),
      * minimumValueChanged() and maximumValueChanged() (for what changed).
+     * Each signal carries the values of the moment it goes out.
      */
     void setValues(int min, int max);
 
