@@ -58,6 +58,17 @@ class TestSliderPopup : public QObject
         return seen;
     }
 
+    /// Shows @p popup tall, with bounds 0..100000, value 500 and a slider window of 40 units (480..520), a
+    /// few pixels per position.
+    template<class Popup> static bool showWindowAround500(Popup& popup)
+    {
+        popup.resize(125, 600);
+        popup.show();
+        popup.setSliderLength(40);
+        popup.setSliderRange(0, 100000, 500, false);
+        return QTest::qWaitForWindowExposed(&popup);
+    }
+
     template<class Popup, class T> static QWidget* popup(T minimum, T maximum, T value, bool fullRange)
     {
         auto* p = new Popup;
@@ -113,11 +124,7 @@ private Q_SLOTS:
     void relativeMovesAccelerationAndRelease()
     {
         Int64SliderPopup popup;
-        popup.resize(125, 600);
-        popup.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&popup));
-        popup.setSliderLength(40);
-        popup.setSliderRange(0, 100000, 500, false);
+        QVERIFY(showWindowAround500(popup));
         QSlider* slider = jog(popup);
         QSignalSpy edited(&popup, &Int64SliderPopup::signal_valueEdited);
 
@@ -142,6 +149,25 @@ private Q_SLOTS:
         // A stray release reports nothing more.
         release(slider, handle(popup));
         QCOMPARE(edited.count(), 1);
+    }
+
+    void doubleClickStartsAGesture()
+    {
+        Int64SliderPopup popup;
+        QVERIFY(showWindowAround500(popup));
+        QSlider* slider = jog(popup);
+        QSignalSpy edited(&popup, &Int64SliderPopup::signal_valueEdited);
+
+        // A double-click arrives as press, release, double-click and release; the slider drags after the
+        // double-click.
+        QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, handle(popup));
+        QTest::mouseDClick(slider, Qt::LeftButton, Qt::NoModifier, handle(popup));
+        moveTo(slider, handleAt(*slider, 25));
+        QCOMPARE(text(popup, "value_label"), QStringLiteral("505"));
+        QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, handle(popup));
+        QCOMPARE(edited.count(), 2);
+        QCOMPARE(edited.at(0).first().toLongLong(), 500);
+        QCOMPARE(edited.at(1).first().toLongLong(), 505);
     }
 
     void saturationAtBothEnds()

@@ -329,11 +329,13 @@ void SliderJog::setWindowLabels(const QString& maximum, const QString& value, co
 
 void SliderJog::watch(QObject* watched, QEvent* event)
 {
-    if (watched == ui.popup_slider
-        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
+    // QSlider takes the second press of a double-click as a press, and drags after it.
+    const bool press
+        = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == ui.popup_slider && (press || event->type() == QEvent::MouseButtonRelease)
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         const bool wasPressed = pressed;
-        pressed = event->type() == QEvent::MouseButtonPress;
+        pressed = press;
         counter = 1;
         updateTimer();
         if (wasPressed && !pressed) {
