@@ -54,6 +54,7 @@ private Q_SLOTS:
     void callbacksRewritingTheOverlay();
     void axisRangesAndHitPoint();
     void drawingRefillsTables();
+    void boxZoomEndsOverAHandle();
 
 private:
     /// Draws the shapes and renders, so that the handle plots can be searched.
@@ -358,6 +359,40 @@ void TstChartShapes::drawingRefillsTables()
     QCOMPARE(entry(0).handles.table->GetNumberOfRows(), vtkIdType(15));
     QCOMPARE(entry(0).handles.x->GetValue(0), 20 + delta.x());
     QCOMPARE(entry(0).outline.x->GetValue(9), 1.0);
+}
+
+void TstChartShapes::boxZoomEndsOverAHandle()
+{
+    Shape shape = rectangle(1, 20, 20, 40, 30);
+    shape.setColor(Qt::red);
+    shape.setHandleColor(Qt::red);
+    widget->addShape(shape);
+    draw();
+    const QVector<double> x = range(Axis::Bottom);
+    // Ctrl + right from an empty spot to the rectangle's corner handle.
+    const vtkVector2i from = screen(70, 10);
+    const vtkVector2i to = screen(40, 30);
+    keys->SetControlKey(true);
+    chart->MouseButtonPressEvent(mouse(RIGHT, from));
+    chart->MouseMoveEvent(mouse(RIGHT, to, from));
+    chart->MouseButtonReleaseEvent(mouse(RIGHT, to));
+    keys->SetControlKey(false);
+    // The box zooms as anywhere else, and ends no drag.
+    QCOMPARE(interactions, 1);
+    QCOMPARE(selections, 0);
+    QVERIFY(range(Axis::Bottom)[0] > x[0]);
+
+    // Nothing white is left where the box's lower edge was painted.
+    paint();
+    const QImage image = d->renderingWindow->grabFramebuffer();
+    int white = 0;
+    for (int column = to[0]; column <= from[0]; ++column) {
+        for (int row = from[1] - 1; row <= from[1] + 1; ++row) {
+            const QColor c = image.pixelColor(column, image.height() - 1 - row);
+            white += c.red() > 240 && c.green() > 240 && c.blue() > 240 ? 1 : 0;
+        }
+    }
+    QCOMPARE(white, 0);
 }
 
 QTEST_MAIN(TstChartShapes)

@@ -28,6 +28,7 @@
 #include <cstdint>
 #include <locale>
 #include <sstream>
+#include <utility>
 
 namespace util {
 
@@ -130,7 +131,14 @@ void ChartXY::SetTooltipInfo(const vtkContextMouseEvent& mouse, const vtkVector2
     if (!Tooltip)
         return;
     Tooltip->SetText(BuildTooltipLabel(plot, plotPos, seriesIndex, segmentIndex));
-    Tooltip->SetPosition(mouse.GetScreenPos()[0] + 2, mouse.GetScreenPos()[1] - 40);
+    PlaceTooltip(mouse);
+}
+
+void ChartXY::PlaceTooltip(const vtkContextMouseEvent& mouse)
+{
+    const double scale = dpiScale(Scene);
+    Tooltip->SetPosition(
+        float(mouse.GetScreenPos()[0] + 2 * scale), float(mouse.GetScreenPos()[1] - 40 * scale));
 }
 
 bool ChartXY::Hit(const vtkContextMouseEvent& mouse)
@@ -220,7 +228,7 @@ bool ChartXY::MouseMoveEvent(const vtkContextMouseEvent& mouse)
             return true;
         const std::string text = ShapeTooltipText(mouse);
         Tooltip->SetText(text);
-        Tooltip->SetPosition(mouse.GetScreenPos()[0] + 2, mouse.GetScreenPos()[1] - 40);
+        PlaceTooltip(mouse);
         const bool found = LocatePointInPlots(mouse);
         const bool wasVisible = Tooltip->GetVisible();
         Tooltip->SetVisible(found || !text.empty());
@@ -298,13 +306,18 @@ bool ChartXY::MouseButtonReleaseEvent(const vtkContextMouseEvent& mouse)
 {
     RequestRender();
     ReleaseShapes();
+    // Every release ends the box, whichever way the gesture ends below.
+    const bool boxDrawn = std::exchange(DrawBox, false);
+    if (boxDrawn)
+        SetSceneDirty();
     for (std::size_t i = 0; i < ChartPrivate->PlotCorners.size(); ++i) {
         if (ChartPrivate->PlotCorners[i]->MouseButtonReleaseEvent(mouse))
             return true;
     }
     const int button = mouse.GetButton();
     if (button >= vtkContextMouseEvent::LEFT_BUTTON && button <= vtkContextMouseEvent::RIGHT_BUTTON) {
-        if (DragPoint || DragShape || LocateHandle(mouse)) {
+        // A box released over a handle is still a box: it zooms or selects, it ends no drag.
+        if (!boxDrawn && (DragPoint || DragShape || LocateHandle(mouse))) {
             ReleasePlotSelections();
             InvokeEvent(vtkCommand::SelectionChangedEvent);
             DragPoint = false;
@@ -317,7 +330,6 @@ bool ChartXY::MouseButtonReleaseEvent(const vtkContextMouseEvent& mouse)
             && button == Actions.Pan()) {
             MouseBox.SetWidth(0.0);
             MouseBox.SetHeight(0.0);
-            DrawBox = false;
             if (button == ActionsClick.Notify())
                 LocatePointInPlots(mouse, vtkCommand::InteractionEvent);
             else if (button == ActionsClick.Select())
@@ -334,8 +346,7 @@ bool ChartXY::MouseButtonReleaseEvent(const vtkContextMouseEvent& mouse)
         // No polygon is ever collected, and one of fewer than three points selects nothing.
         return true;
     }
-    if (button == Actions.Zoom() && DrawBox) {
-        DrawBox = false;
+    if (button == Actions.Zoom() && boxDrawn) {
         if (std::fabs(MouseBox.GetWidth()) >= 0.5 && std::fabs(MouseBox.GetHeight()) >= 0.5) {
             const vtkVector2f corner = mouse.GetPos();
             ZoomInAxes(ChartPrivate->axes[vtkAxis::BOTTOM], ChartPrivate->axes[vtkAxis::LEFT],
@@ -362,7 +373,6 @@ void ChartXY::SelectInBox(const vtkContextMouseEvent& mouse)
     SetSceneDirty();
     MouseBox.SetWidth(mouse.GetPos().GetX() - MouseBox.GetX());
     MouseBox.SetHeight(mouse.GetPos().GetY() - MouseBox.GetY());
-    DrawBox = false;
     if (std::fabs(MouseBox.GetWidth()) < 0.5 || std::fabs(MouseBox.GetHeight()) < 0.5) {
         MouseBox.SetWidth(0.0);
         MouseBox.SetHeight(0.0);
