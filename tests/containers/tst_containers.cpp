@@ -4,11 +4,19 @@
 #include <util/popup_dialog.h>
 #include <util/vertical_scroll_area.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QCompleter>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QtTest>
+
+#include <memory>
 
 class TestContainers : public QObject
 {
@@ -18,6 +26,12 @@ private Q_SLOTS:
     void headerPressesToggleTheBody();
     void editEnds_data();
     void editEnds();
+    void dialogKeysStayWithTheEditor_data();
+    void dialogKeysStayWithTheEditor();
+    void windowShortcutsWaitForTheEdit_data();
+    void windowShortcutsWaitForTheEdit();
+    void contextMenuKeepsTheEdit();
+    void completerKeepsTheEdit();
     void popupSignals();
     void scrollAreaWidthRule();
 };
@@ -48,6 +62,46 @@ void TestContainers::headerPressesToggleTheBody()
     QCOMPARE(headerSpy.at(1).at(0).toBool(), false);
 }
 
+namespace {
+
+bool editing(util::EditableLabel* label)
+{
+    return label->findChild<QStackedWidget*>()->currentWidget() == label->getEditor();
+}
+
+// Double-clicks the label and replaces the editor's text by typing.
+void rename(util::EditableLabel* label, const QString& text)
+{
+    QTest::mouseDClick(label->getLabel(), Qt::LeftButton);
+    QTRY_VERIFY(label->getEditor()->hasFocus() && editing(label));
+    label->getEditor()->selectAll();
+    QTest::keyClicks(label->getEditor(), text);
+}
+
+// A window holding an editable label, and a line edit that can take the focus.
+struct LabelWindow
+{
+    LabelWindow()
+        : label(new util::EditableLabel(&window))
+        , other(new QLineEdit(&window))
+    {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(label);
+        layout->addWidget(other);
+    }
+    bool show()
+    {
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    QWidget window;
+    util::EditableLabel* const label;
+    QLineEdit* const other;
+};
+
+} // namespace
+
 void TestContainers::editEnds_data()
 {
     QTest::addColumn<int>("key"); // 0: the focus moves away instead
@@ -61,38 +115,160 @@ void TestContainers::editEnds_data()
 void TestContainers::editEnds()
 {
     QFETCH(int, key);
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* label = new util::EditableLabel(&window);
-    auto* other = new QLineEdit(&window);
-    layout->addWidget(label);
-    layout->addWidget(other);
+    LabelWindow fixture;
+    util::EditableLabel* label = fixture.label;
     label->setText(QStringLiteral("Sensor 1"));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto editing = [&] { return label->findChild<QStackedWidget*>()->currentWidget() == label->getEditor(); };
+    QVERIFY(fixture.show());
     QSignalSpy finishedSpy(label, &util::EditableLabel::signal_editFinished);
     QSignalSpy textSpy(label, &util::EditableLabel::signal_textChanged);
     label->disableEditor(QString()); // no edit in progress
 
     QTest::mouseDClick(label->getLabel(), Qt::LeftButton);
-    QTRY_VERIFY(label->getEditor()->hasFocus() && editing());
+    QTRY_VERIFY(label->getEditor()->hasFocus() && editing(label));
     QCOMPARE(label->getEditor()->text(), QStringLiteral("Sensor 1"));
     label->getEditor()->selectAll();
     QTest::keyClicks(label->getEditor(), QStringLiteral("Left head"));
     if (key)
         QTest::keyClick(label->getEditor(), Qt::Key(key));
-    QTest::mouseClick(other, Qt::LeftButton);
-    QTRY_VERIFY(other->hasFocus());
+    QTest::mouseClick(fixture.other, Qt::LeftButton);
+    QTRY_VERIFY(fixture.other->hasFocus());
     QCOMPARE(finishedSpy.count(), 1);
     QCOMPARE(finishedSpy.at(0).at(0).toString(), QStringLiteral("Left head"));
-    QVERIFY(!editing());
+    QVERIFY(!editing(label));
     QCOMPARE(label->getLabel()->text(), QStringLiteral("Left head"));
     // The accepted text waits for the host.
     QVERIFY(label->text() == QStringLiteral("Sensor 1") && textSpy.isEmpty());
     label->setText(QStringLiteral("Left head"));
     QCOMPARE(textSpy.count(), 1);
     QCOMPARE(label->getEditor()->text(), QStringLiteral("Left head"));
+}
+
+void TestContainers::dialogKeysStayWithTheEditor_data()
+{
+    QTest::addColumn<bool>("popupDialog");
+    QTest::addColumn<int>("key");
+    QTest::newRow("QDialog, Escape") << false << int(Qt::Key_Escape);
+    QTest::newRow("QDialog, Return") << false << int(Qt::Key_Return);
+    QTest::newRow("QDialog, Enter") << false << int(Qt::Key_Enter);
+    QTest::newRow("PopupDialog, Escape") << true << int(Qt::Key_Escape);
+    QTest::newRow("PopupDialog, Return") << true << int(Qt::Key_Return);
+}
+
+// The key that ends a rename in a dialog neither rejects the dialog nor presses its default
+// button; the next press of the same key, outside the editor, is the dialog's again.
+void TestContainers::dialogKeysStayWithTheEditor()
+{
+    QFETCH(bool, popupDialog);
+    QFETCH(int, key);
+    const std::unique_ptr<QDialog> dialog(popupDialog ? new util::PopupDialog : new QDialog);
+    auto* layout = new QVBoxLayout(dialog.get());
+    auto* label = new util::EditableLabel(dialog.get());
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog.get());
+    layout->addWidget(label);
+    layout->addWidget(ok);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, dialog.get(), &QDialog::accept);
+    label->setText(QStringLiteral("Sensor 1"));
+    QSignalSpy finishedSpy(dialog.get(), &QDialog::finished);
+    QSignalSpy editSpy(label, &util::EditableLabel::signal_editFinished);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+
+    rename(label, QStringLiteral("Left head"));
+    QTest::keyClick(label->getEditor(), Qt::Key(key));
+    QCOMPARE(editSpy.count(), 1);
+    QCOMPARE(editSpy.at(0).at(0).toString(), QStringLiteral("Left head"));
+    QVERIFY(!editing(label));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(finishedSpy.isEmpty());
+
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus && dialog->isAncestorOf(focus) && focus != label->getEditor());
+    QTest::keyClick(focus, Qt::Key(key));
+    QCOMPARE(finishedSpy.count(), 1);
+    QCOMPARE(
+        finishedSpy.at(0).at(0).toInt(), int(key == Qt::Key_Escape ? QDialog::Rejected : QDialog::Accepted));
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(editSpy.count(), 1);
+}
+
+void TestContainers::windowShortcutsWaitForTheEdit_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+}
+
+// A window shortcut on a key that ends the edit does not take the key from the editor.
+void TestContainers::windowShortcutsWaitForTheEdit()
+{
+    QFETCH(int, key);
+    LabelWindow fixture;
+    util::EditableLabel* label = fixture.label;
+    auto* shortcut = new QShortcut(QKeySequence(key), &fixture.window);
+    QSignalSpy shortcutSpy(shortcut, &QShortcut::activated);
+    QSignalSpy editSpy(label, &util::EditableLabel::signal_editFinished);
+    QVERIFY(fixture.show());
+
+    rename(label, QStringLiteral("Left head"));
+    QTest::keyClick(label->getEditor(), Qt::Key(key));
+    QCOMPARE(editSpy.count(), 1);
+    QVERIFY(shortcutSpy.isEmpty());
+    QTest::keyClick(fixture.other, Qt::Key(key));
+    QCOMPARE(shortcutSpy.count(), 1);
+}
+
+// Opening the editor's context menu does not end the edit: "Paste" goes into the shown editor.
+void TestContainers::contextMenuKeepsTheEdit()
+{
+    LabelWindow fixture;
+    util::EditableLabel* label = fixture.label;
+    QSignalSpy editSpy(label, &util::EditableLabel::signal_editFinished);
+    QVERIFY(fixture.show());
+    QApplication::clipboard()->setText(QStringLiteral(" head"));
+    rename(label, QStringLiteral("Left"));
+
+    const QPoint inEditor = label->getEditor()->mapTo(&fixture.window, label->getEditor()->rect().center());
+    QTest::mouseClick(fixture.window.windowHandle(), Qt::RightButton, Qt::NoModifier, inEditor);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    // The window system gives the menu the focus.
+    QTRY_COMPARE(QGuiApplication::focusWindow(), menu->windowHandle());
+    QVERIFY(editing(label) && editSpy.isEmpty());
+    QTest::keyClick(menu, Qt::Key_P); // "&Paste"
+    QVERIFY(!QApplication::activePopupWidget());
+
+    QTRY_VERIFY(label->getEditor()->hasFocus());
+    QVERIFY(editing(label) && editSpy.isEmpty());
+    QTest::keyClick(label->getEditor(), Qt::Key_Return);
+    QCOMPARE(editSpy.count(), 1);
+    QCOMPARE(editSpy.at(0).at(0).toString(), QStringLiteral("Left head"));
+    QCOMPARE(label->getLabel()->text(), QStringLiteral("Left head"));
+}
+
+// A completer's popup does not end the edit, and Return in it picks the completion.
+void TestContainers::completerKeepsTheEdit()
+{
+    LabelWindow fixture;
+    util::EditableLabel* label = fixture.label;
+    auto* completer
+        = new QCompleter(QStringList { QStringLiteral("Left head"), QStringLiteral("Right head") }, label);
+    label->getEditor()->setCompleter(completer);
+    QSignalSpy editSpy(label, &util::EditableLabel::signal_editFinished);
+    QVERIFY(fixture.show());
+
+    rename(label, QStringLiteral("Le"));
+    QTRY_VERIFY(completer->popup()->isVisible());
+    QVERIFY(editing(label) && editSpy.isEmpty());
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    QVERIFY(!completer->popup()->isVisible());
+    QVERIFY(editing(label) && editSpy.isEmpty());
+    QCOMPARE(label->getEditor()->text(), QStringLiteral("Left head"));
+
+    QTest::keyClick(label->getEditor(), Qt::Key_Return);
+    QCOMPARE(editSpy.count(), 1);
+    QCOMPARE(editSpy.at(0).at(0).toString(), QStringLiteral("Left head"));
 }
 
 void TestContainers::popupSignals()

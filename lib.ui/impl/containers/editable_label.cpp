@@ -1,5 +1,7 @@
 #include <util/editable_label.h>
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -14,21 +16,47 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event)
     Q_EMIT signal_activateEditor(text());
 }
 
+namespace {
+
+bool endsEdit(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+bool Editor::event(QEvent* event)
+{
+    // The keys that end the edit are the editor's: a window shortcut on them waits.
+    if (event->type() == QEvent::ShortcutOverride && endsEdit(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void Editor::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    Q_EMIT signal_editFinished(text());
+    // A context menu or a completer's list takes the focus while the user still edits.
+    if (event->reason() != Qt::PopupFocusReason)
+        Q_EMIT signal_editFinished(text());
 }
 
 void Editor::keyPressEvent(QKeyEvent* event)
 {
     QLineEdit::keyPressEvent(event);
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape: Q_EMIT signal_editFinished(text()); break;
-    default: break;
-    }
+    // While a completer shows its list, these keys pick or dismiss a completion (QLineEdit leaves them
+    // to the completer); otherwise they end the edit and go no further, to a dialog for instance.
+    if (!endsEdit(event) || (completer() && completer()->popup()->isVisible()))
+        return;
+    event->accept();
+    Q_EMIT signal_editFinished(text());
 }
 
 } // namespace editable

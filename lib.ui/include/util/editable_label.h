@@ -37,13 +37,23 @@ public:
     using QLineEdit::QLineEdit;
 
 Q_SIGNALS:
-    /// Sent on every focus-out and on every Return, Enter or Escape press, with the typed text.
+    /**
+     * Sent with the typed text on every Return, Enter or Escape press and on every focus-out,
+     * except a focus-out to a popup (the editor's context menu, a completer's list): the edit
+     * goes on there.
+     */
     void signal_editFinished(QString text);
 
 protected:
-    /// Ends the edit: emits signal_editFinished().
+    /// Claims Return, Enter and Escape before window shortcuts on them.
+    bool event(QEvent* event) override;
+    /// Ends the edit unless the focus went to a popup: emits signal_editFinished().
     void focusOutEvent(QFocusEvent* event) override;
-    /// Return, Enter and Escape end the edit; other keys edit the text.
+    /**
+     * Return, Enter and Escape end the edit and are accepted, so that they do not reach a
+     * dialog around the editor; while a completer shows its list they are left to the
+     * completer. Other keys edit the text.
+     */
     void keyPressEvent(QKeyEvent* event) override;
 };
 
@@ -54,7 +64,10 @@ protected:
  *
  * Double-clicking the label shows the editor with the label's text; Return,
  * Enter, Escape or moving the focus away ends the edit, puts the typed text on
- * the label (Escape too) and emits signal_editFinished() once. The accepted
+ * the label (Escape too) and emits signal_editFinished() once. The key that
+ * ends an edit goes no further: inside a dialog it neither rejects the dialog
+ * nor presses its default button. Opening the editor's context menu or a
+ * completer's list does not end the edit. The accepted
  * text, text(), does not change by editing: the host accepts an edit by
  * calling setText() in response.
  */
