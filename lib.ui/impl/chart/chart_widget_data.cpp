@@ -2,20 +2,18 @@
 #include <util/chart_widget.h>
 
 #include "chart/chart_widget_p.h"
+#include "chart/curve_reader.h"
 #include "chart/plot.h"
 #include "chart/rendering_window.h"
 #include "chart/saturate.h"
 
 #include <util/range.h>
-#include <vorn/Vorn3dParametricCurveArray.h>
-#include <vorn/VornVector.h>
 
 #include <vtkAxis.h>
 #include <vtkTypeFloat32Array.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 namespace util {
 
@@ -23,43 +21,26 @@ namespace {
 
 std::size_t validPointCount(const ChartPlot& record)
 {
-    return record.curves ? record.curves->GetValidPointCount() : 0;
+    return record.curves ? detail::validPointCount(*record.curves) : 0;
 }
 
-/// The valid points of @p curves as (x, height) float pairs; empty when absent or malformed.
-const float* validPoints(const Vorn3dParametricCurveArray& curves, VornVector& buffer, std::size_t& count)
+/// Rows of (x of point j, per-point value j) for one per-point channel.
+template<typename Channel>
+void fillChannel(vtkTable* table, const Vorn3dParametricCurveArray& curves, Range& x)
 {
-    count = 0;
-    if (!curves.GetValidPoints(&buffer) || buffer.GetElementSize() != 2 * sizeof(float))
-        return nullptr;
-    count = buffer.GetSize();
-    return static_cast<const float*>(buffer.GetData());
-}
-
-/// Rows of (x of point j, per-point value j) for the channel @p channel of element type T.
-template<typename T>
-void fillChannel(vtkTable* table, const Vorn3dParametricCurveArray& curves, const char* channel, Range& x)
-{
-    if (!curves.HasPointData(channel))
+    const detail::CurveChannel<Channel> values(curves);
+    if (!values.exists())
         return; // the table keeps its previous contents
-    VornVector points;
-    VornVector values;
-    std::size_t count = 0;
-    const float* xy = validPoints(curves, points, count);
-    const bool haveValues
-        = curves.GetValidPointData(channel, &values) && values.GetElementSize() == sizeof(T);
-    if (!xy || !haveValues)
-        count = 0;
-    count = std::min(count, values.GetSize());
+    const detail::CurvePoints points(curves);
+    const std::size_t count = std::min(points.size(), values.size());
     table->SetNumberOfRows(vtkIdType(count));
     float* xColumn = vtkTypeFloat32Array::SafeDownCast(table->GetColumn(0))->GetPointer(0);
     float* yColumn = vtkTypeFloat32Array::SafeDownCast(table->GetColumn(1))->GetPointer(0);
-    const T* data = static_cast<const T*>(values.GetData());
     for (std::size_t j = 0; j < count; ++j) {
-        xColumn[j] = xy[2 * j];
-        yColumn[j] = float(data[j]);
-        if (std::isfinite(xy[2 * j]))
-            x.accumulate(xy[2 * j]);
+        xColumn[j] = points.x(j);
+        yColumn[j] = float(values[j]);
+        if (std::isfinite(points.x(j)))
+            x.accumulate(points.x(j));
     }
 }
 
@@ -96,19 +77,17 @@ void ChartWidgetPrivate::fillTables(const std::vector<ChartPlot>& list)
         if (!record.curves) {
             table->SetNumberOfRows(0);
         } else if (record.kind == Profile) {
-            VornVector buffer;
-            std::size_t count = 0;
-            const float* xy = validPoints(*record.curves, buffer, count);
-            table->SetNumberOfRows(vtkIdType(count));
+            const detail::CurvePoints points(*record.curves);
+            table->SetNumberOfRows(vtkIdType(points.size()));
             float* xColumn = vtkTypeFloat32Array::SafeDownCast(table->GetColumn(0))->GetPointer(0);
             float* yColumn = vtkTypeFloat32Array::SafeDownCast(table->GetColumn(1))->GetPointer(0);
-            for (std::size_t j = 0; j < count; ++j) {
-                xColumn[j] = xy[2 * j];
-                yColumn[j] = xy[2 * j + 1];
+            for (std::size_t j = 0; j < points.size(); ++j) {
+                xColumn[j] = points.x(j);
+                yColumn[j] = points.height(j);
                 // A point with a non-finite coordinate is not drawn, so it bounds nothing.
-                if (std::isfinite(xy[2 * j]) && std::isfinite(xy[2 * j + 1])) {
-                    x.accumulate(xy[2 * j]);
-                    y.accumulate(xy[2 * j + 1]);
+                if (std::isfinite(points.x(j)) && std::isfinite(points.height(j))) {
+                    x.accumulate(points.x(j));
+                    y.accumulate(points.height(j));
                 }
             }
             if (!record.xRange.isEmpty() && !record.yRange.isEmpty()) {
@@ -116,9 +95,9 @@ void ChartWidgetPrivate::fillTables(const std::vector<ChartPlot>& list)
                 y = record.yRange;
             }
         } else if (record.kind == Reflectance) {
-            fillChannel<std::uint16_t>(table, *record.curves, "reflectance", x);
+            fillChannel<detail::ReflectanceChannel>(table, *record.curves, x);
         } else if (record.kind == PeakWidth) {
-            fillChannel<std::uint8_t>(table, *record.curves, "peak_width", x);
+            fillChannel<detail::PeakWidthChannel>(table, *record.curves, x);
         }
         table->GetColumn(0)->Modified();
         table->GetColumn(1)->Modified();
