@@ -34,6 +34,7 @@ private Q_SLOTS:
     void completerKeepsTheEdit();
     void popupSignals();
     void scrollAreaWidthRule();
+    void scrollAreaWidthBeforeTheBarShows();
 };
 
 void TestContainers::headerPressesToggleTheBody()
@@ -310,6 +311,34 @@ void TestContainers::scrollAreaWidthRule()
     QTRY_COMPARE(area.minimumWidth(), content->minimumSizeHint().width() + area.verticalScrollBar()->width());
     QVERIFY(area.width() >= area.minimumWidth() && area.minimumWidth() > 320);
     QVERIFY(!area.horizontalScrollBar()->isVisible() && area.verticalScrollBar()->isVisible());
+}
+
+// Content that fits asks for the room of the bar it will need, not the 100 px of a bar never laid out.
+void TestContainers::scrollAreaWidthBeforeTheBarShows()
+{
+    util::VerticalScrollArea area;
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    auto* row = new QLabel(QStringLiteral("row"));
+    row->setMinimumWidth(320);
+    layout->addWidget(row);
+    area.setWidget(content);
+    area.resize(400, 300);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QScrollBar* bar = area.verticalScrollBar();
+    QVERIFY(!bar->isVisible());
+    const int contentWidth = content->minimumSizeHint().width();
+    const int barWidth = area.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
+    QCOMPARE(area.minimumWidth(), contentWidth + barWidth);
+
+    // Once the content needs the bar, the bar takes just that room.
+    for (int i = 0; i < 30; ++i)
+        layout->addWidget(new QLabel(QStringLiteral("row %1").arg(i)));
+    area.resize(area.minimumWidth(), 150);
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(bar->width(), barWidth);
+    QCOMPARE(area.minimumWidth(), contentWidth + barWidth);
 }
 
 QTEST_MAIN(TestContainers)

@@ -15,8 +15,10 @@ VerticalScrollArea::VerticalScrollArea(QWidget* parent)
 void VerticalScrollArea::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
+    // The bar's size hint is the width the area lays it out with; its current width is a
+    // default 100 px until it has been shown once.
     if (const QWidget* content = widget())
-        setMinimumWidth(content->minimumSizeHint().width() + verticalScrollBar()->width());
+        setMinimumWidth(content->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width());
 }
 
 } // namespace util

@@ -11,9 +11,10 @@ namespace util {
  *
  * The content widget is resized with the area, the horizontal scroll bar is
  * never shown and the vertical one as needed. After every resize the area's
- * minimum width becomes the content's minimum width plus the width of the
- * vertical scroll bar, so content is never clipped horizontally. Without a
- * content widget the minimum width is left alone.
+ * minimum width becomes the content's minimum width plus the width the
+ * vertical scroll bar takes when shown (its size hint, the style's scroll-bar
+ * extent), whether it is shown yet or not, so content is never clipped
+ * horizontally. Without a content widget the minimum width is left alone.
  */
 class UTIL_UI_EXPORT VerticalScrollArea : public QScrollArea
 {
