@@ -1,12 +1,13 @@
 #include "frame/output_redirector.h"
 
+#include "frame/vtk_logger_bridge.h"
+
 #include <util/application_logger.h>
 #include <util/vtk_diagnostics.h>
 
 #include <QGuiApplication>
 #include <QString>
 
-#include <vtkLogger.h>
 #include <vtkNew.h>
 #include <vtkObjectFactory.h>
 
@@ -57,8 +58,8 @@ void OutputRedirector::install()
     redirector->setEnabled(forwardingRequested);
     vtkOutputWindow::SetInstance(redirector);
     // VTK's logger echoes every error and warning to stderr before the output
-    // window sees it; the output window alone decides where messages go.
-    vtkLogger::SetStderrVerbosity(vtkLogger::VERBOSITY_OFF);
+    // window sees it; the output window alone decides where those go.
+    util::detail::installVtkLoggerBridge();
 }
 
 namespace util {
@@ -66,6 +67,7 @@ namespace util {
 void setVtkDiagnosticsForwarded(bool forwarded)
 {
     forwardingRequested = forwarded;
+    detail::setVtkLoggerForwarded(forwarded);
     if (auto* current = OutputRedirector::SafeDownCast(vtkOutputWindow::GetInstance()))
         current->setEnabled(forwarded);
 }

@@ -30,8 +30,9 @@ public:
     /**
      * Creates a redirector, opens its gate as util::vtkDiagnosticsForwarded()
      * says (closed unless a host asked for forwarding), and makes it VTK's
-     * output window. VTK keeps the only reference. Also silences the copy of
-     * each message that VTK's logger writes to stderr.
+     * output window. VTK keeps the only reference. Also takes VTK's logger
+     * over (util::detail::installVtkLoggerBridge): the copy it writes to stderr
+     * of each message this window receives is left out.
      */
     static void install();
 
