@@ -4,7 +4,9 @@
 #include <util/slider_popup.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <limits>
@@ -33,6 +35,17 @@ class TestSliderPopup : public QObject
 
     static QSlider* jog(const QWidget& popup) { return popup.findChild<QSlider*>("popup_slider"); }
     static QTimer* timer(const QWidget& popup) { return popup.findChild<QTimer*>("acceleration_timer"); }
+
+    /// One notch of a mouse wheel turned up over the slider of @p popup.
+    static void wheelUp(const QWidget& popup)
+    {
+        QSlider* slider = jog(popup);
+        const QPoint pos = handle(popup);
+        QWheelEvent wheel(pos, slider->mapToGlobal(pos), QPoint(),
+            QPoint(0, QWheelEvent::DefaultDeltasPerStep), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+            false);
+        QApplication::sendEvent(slider, &wheel);
+    }
 
     static QPoint handle(const QWidget& popup) { return handleAt(*jog(popup), jog(popup)->value()); }
 
@@ -168,6 +181,111 @@ private Q_SLOTS:
         QCOMPARE(edited.count(), 2);
         QCOMPARE(edited.at(0).first().toLongLong(), 500);
         QCOMPARE(edited.at(1).first().toLongLong(), 505);
+    }
+
+    void keysAreReportedAtTheirRelease()
+    {
+        Int64SliderPopup popup;
+        QVERIFY(showWindowAround500(popup));
+        QSlider* slider = jog(popup);
+        QSignalSpy edited(&popup, &Int64SliderPopup::signal_valueEdited);
+
+        QTest::keyPress(slider, Qt::Key_Up);
+        QCOMPARE(text(popup, "value_label"), QStringLiteral("501"));
+        // A key held down repeats as pairs of release and press marked as auto-repeats.
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(slider, &repeatRelease);
+            QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(slider, &repeatPress);
+        }
+        QCOMPARE(text(popup, "value_label"), QStringLiteral("504"));
+        QCOMPARE(edited.count(), 0);
+        QTest::keyRelease(slider, Qt::Key_Up);
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(edited.takeFirst().first().toLongLong(), 504);
+
+        QTest::keyClick(slider, Qt::Key_PageDown);
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(edited.takeFirst().first().toLongLong(), 494);
+        // A key that moves nothing reports nothing.
+        QTest::keyClick(slider, Qt::Key_A);
+        QCOMPARE(edited.count(), 0);
+    }
+
+    void wheelIsReportedWhenItRests()
+    {
+        UInt64SliderPopup popup;
+        QVERIFY(showWindowAround500(popup));
+        QSignalSpy edited(&popup, &UInt64SliderPopup::signal_valueEdited);
+
+        wheelUp(popup);
+        wheelUp(popup);
+        QCOMPARE(text(popup, "value_label"), QStringLiteral("506"));
+        QCOMPARE(edited.count(), 0);
+        QVERIFY(edited.wait());
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(edited.first().first().value<quint64>(), quint64(506));
+        // Reported once: hiding the popup has nothing left to report.
+        popup.hide();
+        QCOMPARE(edited.count(), 1);
+    }
+
+    void unreportedMovesGoOutOnFocusLossAndHiding()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* popup = new DoubleSliderPopup;
+        auto* other = new QLineEdit;
+        layout->addWidget(popup);
+        layout->addWidget(other);
+        window.resize(125, 700);
+        window.show();
+        popup->setSliderLength(40);
+        popup->setSliderRange(0, 100000, 500, false);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSlider* slider = jog(*popup);
+        slider->setFocus(Qt::TabFocusReason);
+        QSignalSpy edited(popup, &DoubleSliderPopup::signal_valueEdited);
+
+        // A key whose release goes elsewhere: the focus leaves first.
+        QTest::keyPress(slider, Qt::Key_Up);
+        QCOMPARE(edited.count(), 0);
+        other->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(edited.takeFirst().first().toDouble(), 501.0);
+
+        // The wheel, with the popup closed before it rests.
+        wheelUp(*popup);
+        QCOMPARE(edited.count(), 0);
+        window.hide();
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(edited.takeFirst().first().toDouble(), 504.0);
+
+        // A move superseded by the host's own value is not reported.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        wheelUp(*popup);
+        popup->setSliderRange(0, 100000, 100, false);
+        window.hide();
+        QCOMPARE(edited.count(), 0);
+    }
+
+    void middleButtonJumpIsReportedAtItsRelease()
+    {
+        Int64SliderPopup popup;
+        QVERIFY(showWindowAround500(popup));
+        QSlider* slider = jog(popup);
+        QSignalSpy edited(&popup, &Int64SliderPopup::signal_valueEdited);
+
+        // The style sets the slider to the point of a middle-button press.
+        QTest::mousePress(slider, Qt::MiddleButton, Qt::NoModifier, handleAt(*slider, 30));
+        QCOMPARE(text(popup, "value_label"), QStringLiteral("510"));
+        QCOMPARE(edited.count(), 0);
+        QTest::mouseRelease(slider, Qt::MiddleButton, Qt::NoModifier, handleAt(*slider, 30));
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(edited.first().first().toLongLong(), 510);
     }
 
     void saturationAtBothEnds()

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -27,6 +28,8 @@ namespace {
 constexpr quint64 accelerationFactor = 111;
 /// Time between two acceleration steps while an end of the slider is held.
 constexpr int accelerationInterval = 16;
+/// How long the wheel rests before the value it moved is reported.
+constexpr int wheelRestInterval = 500;
 /// The most positions the slider offers between its two acceleration zones: QSlider needs
 /// maximum - minimum to fit an int.
 constexpr int largestSliderTop = std::numeric_limits<int>::max() - 2;
@@ -250,7 +253,13 @@ template<typename T> bool isNaN(T value)
 }
 
 /// What the three popups share whatever their value type: the form on the popup, the left button on
-/// the slider, the relative moves and the acceleration timer. The typed part moves and reports the value.
+/// the slider, the relative moves, the acceleration timer and when the value is reported. The typed part
+/// moves and reports the value.
+///
+/// A left-button gesture reports once, at its release. A move made any other way (keys, the wheel, a
+/// middle-button jump) is reported once its gesture ends: at the release of a key that is not an
+/// auto-repeat, at the release of another button, when the wheel has rested for wheelRestInterval, or
+/// when the slider loses the focus or is hidden, whichever comes first.
 class SliderJog
 {
 public:
@@ -258,7 +267,7 @@ public:
     explicit SliderJog(QWidget* popup);
     virtual ~SliderJog() = default;
 
-    /// The popup's event filter: watches the slider's left presses and releases.
+    /// The popup's event filter: watches the slider's buttons, keys, wheel, focus and visibility.
     void watch(QObject* watched, QEvent* event);
     /// Moves the value up or down by @p amount units, stopping at the bounds, and updates the labels.
     virtual void shiftValue(bool up, quint64 amount) = 0;
@@ -275,17 +284,23 @@ protected:
     void setWindowLabels(const QString& maximum, const QString& value, const QString& minimum);
 
 private:
-    /// Reports the value to the host (the left button was released).
+    /// Reports the value to the host.
     virtual void emitValueEdited() = 0;
     void onSliderValueChanged(int position);
     void accelerate();
     void updateTimer();
+    /// Reports a value the host has not been told of yet, unless the left button still holds the handle.
+    void reportUnreported();
 
     SliderPopupForm ui;
     QTimer* timer = nullptr;
+    /// Ends a wheel gesture once the wheel rests.
+    QTimer* wheelRest = nullptr;
     quint64 counter = 1;
     int lastPosition = 0;
     bool pressed = false;
+    /// The value changed, or a left-button gesture ended, since the host was last told.
+    bool unreported = false;
 };
 
 SliderJog::SliderJog(QWidget* popup)
@@ -297,9 +312,14 @@ SliderJog::SliderJog(QWidget* popup)
     timer = new QTimer(popup);
     timer->setObjectName(QStringLiteral("acceleration_timer"));
     timer->setInterval(accelerationInterval);
+    wheelRest = new QTimer(popup);
+    wheelRest->setObjectName(QStringLiteral("wheel_rest_timer"));
+    wheelRest->setSingleShot(true);
+    wheelRest->setInterval(wheelRestInterval);
     QObject::connect(ui.popup_slider, &QAbstractSlider::valueChanged, popup,
         [this](int position) { onSliderValueChanged(position); });
     QObject::connect(timer, &QTimer::timeout, popup, [this] { accelerate(); });
+    QObject::connect(wheelRest, &QTimer::timeout, popup, [this] { reportUnreported(); });
     // Last: the popup forwards its filter to this object, which it holds only once this constructor has
     // returned, and setting the style sheet above already sends the slider events.
     ui.popup_slider->installEventFilter(popup);
@@ -312,6 +332,9 @@ void SliderJog::placeSlider(int top, int position)
     ui.popup_slider->setValue(position);
     lastPosition = ui.popup_slider->value();
     updateTimer();
+    // The host's own value supersedes a move that was not reported yet.
+    unreported = false;
+    wheelRest->stop();
 }
 
 void SliderJog::setBoundLabels(const QString& maximum, const QString& minimum)
@@ -329,18 +352,49 @@ void SliderJog::setWindowLabels(const QString& maximum, const QString& value, co
 
 void SliderJog::watch(QObject* watched, QEvent* event)
 {
-    // QSlider takes the second press of a double-click as a press, and drags after it.
-    const bool press
-        = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    if (watched == ui.popup_slider && (press || event->type() == QEvent::MouseButtonRelease)
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        const bool wasPressed = pressed;
-        pressed = press;
-        counter = 1;
-        updateTimer();
-        if (wasPressed && !pressed) {
-            emitValueEdited();
+    if (watched != ui.popup_slider) {
+        return;
+    }
+    const auto leftButton = [event] { return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton; };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: // QSlider takes the second press of a double-click as a press
+        if (leftButton()) {
+            pressed = true;
+            counter = 1;
+            updateTimer();
         }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (leftButton()) {
+            // A left-button gesture is reported even when it left the value as it was.
+            if (pressed) {
+                unreported = true;
+            }
+            pressed = false;
+            counter = 1;
+            updateTimer();
+        }
+        reportUnreported();
+        break;
+    case QEvent::KeyRelease:
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            reportUnreported();
+        }
+        break;
+    case QEvent::Wheel: wheelRest->start(); break;
+    case QEvent::FocusOut:
+    case QEvent::Hide: reportUnreported(); break;
+    default: break;
+    }
+}
+
+void SliderJog::reportUnreported()
+{
+    if (unreported && !pressed) {
+        unreported = false;
+        wheelRest->stop();
+        emitValueEdited();
     }
 }
 
@@ -351,6 +405,10 @@ void SliderJog::onSliderValueChanged(int position)
         return;
     }
     counter = 1;
+    // Moves under the left button are reported at its release.
+    if (!pressed) {
+        unreported = true;
+    }
     const int last = lastPosition;
     lastPosition = position;
     shiftValue(position > last,

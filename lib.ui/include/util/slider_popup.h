@@ -19,7 +19,15 @@ class UInt64SliderPopupPrivate;
  * handle there, the value moves on in that direction by 222, 333, 444, ...
  * units, one step about every 16 ms (a timer that runs only while an end is
  * held). Releasing the left button reports the value once with
- * signal_valueEdited(). Other buttons change nothing.
+ * signal_valueEdited(); a double-click counts as a press.
+ *
+ * The slider's keys, its wheel and the style's middle-button jump move the
+ * value in the same relative way. Such a move is reported once, when its
+ * gesture ends: at the release of the key (auto-repeats aside) or of the
+ * button, when the wheel has rested for half a second, or when the slider
+ * loses the focus or is hidden, whichever comes first. A move still
+ * unreported when setSliderRange() places the slider is dropped. The right
+ * button changes nothing.
  *
  * Labels show the absolute bounds, the bounds of a window of the slider
  * length around the value, and the value. Every computation saturates at
@@ -73,11 +81,12 @@ public:
     void updateLabel();
 
 Q_SIGNALS:
-    /// The value at the release of the left mouse button.
+    /// The value at the end of a user's gesture on the slider: a left-button drag, a key or button
+    /// released, the wheel at rest, the focus lost or the popup hidden.
     void signal_valueEdited(double value);
 
 protected:
-    /// Watches the slider's left presses and releases; passes every event on.
+    /// Watches the slider's buttons, keys, wheel, focus and visibility; passes every event on.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -115,7 +124,7 @@ public:
     void updateRealValue(qint64 delta, qint64 factor);
 
 Q_SIGNALS:
-    /// The value at the release of the left mouse button.
+    /// @copydoc DoubleSliderPopup::signal_valueEdited
     void signal_valueEdited(qint64 value);
 
 protected:
@@ -155,7 +164,7 @@ public:
     void updateLabel();
 
 Q_SIGNALS:
-    /// The value at the release of the left mouse button.
+    /// @copydoc DoubleSliderPopup::signal_valueEdited
     void signal_valueEdited(quint64 value);
 
 protected:
