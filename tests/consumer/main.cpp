@@ -1,4 +1,5 @@
-// A host program built against the installed package: a chart and a spin box.
+// A host program built against the installed packages: a chart fed from the camera SDK's curve
+// array with fixed ranges of the processing library, and a spin box.
 #include <util/chart_widget.h>
 #include <util/ctrl_int64_spin_box.h>
 #include <vorn/Vorn3dParametricCurveArray.h>
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
     util::ChartPlot series;
     series.curves = &curves;
     series.name = QStringLiteral("Profile");
+    series.xRange = util::Range(0.0, 2.0);
+    series.yRange = util::Range(1.0, 2.0);
     chart->setData({ series });
     chart->render();
     register_->setRange(-10, 10);
