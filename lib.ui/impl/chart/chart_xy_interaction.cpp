@@ -131,14 +131,7 @@ void ChartXY::SetTooltipInfo(const vtkContextMouseEvent& mouse, const vtkVector2
     if (!Tooltip)
         return;
     Tooltip->SetText(BuildTooltipLabel(plot, plotPos, seriesIndex, segmentIndex));
-    PlaceTooltip(mouse);
-}
-
-void ChartXY::PlaceTooltip(const vtkContextMouseEvent& mouse)
-{
-    const double scale = dpiScale(Scene);
-    Tooltip->SetPosition(
-        float(mouse.GetScreenPos()[0] + 2 * scale), float(mouse.GetScreenPos()[1] - 40 * scale));
+    Tooltip->SetPosition(mouse.GetScreenPos()[0] + 2, mouse.GetScreenPos()[1] - 40);
 }
 
 bool ChartXY::Hit(const vtkContextMouseEvent& mouse)
@@ -228,7 +221,7 @@ bool ChartXY::MouseMoveEvent(const vtkContextMouseEvent& mouse)
             return true;
         const std::string text = ShapeTooltipText(mouse);
         Tooltip->SetText(text);
-        PlaceTooltip(mouse);
+        Tooltip->SetPosition(mouse.GetScreenPos()[0] + 2, mouse.GetScreenPos()[1] - 40);
         const bool found = LocatePointInPlots(mouse);
         const bool wasVisible = Tooltip->GetVisible();
         Tooltip->SetVisible(found || !text.empty());
