@@ -25,6 +25,25 @@ class TestRangeSlider : public QObject
     Pair values() const { return { slider->minimumValue(), slider->maximumValue() }; }
     Pair positions() const { return { slider->minimumPosition(), slider->maximumPosition() }; }
 
+    /// A wheel event at the slider's centre turned by @p angle; returns whether the slider used it.
+    static bool turn(
+        QWidget* widget, QPoint angle, Qt::KeyboardModifiers modifiers = {}, bool inverted = false)
+    {
+        const QPoint centre = widget->rect().center();
+        QWheelEvent event(centre, widget->mapToGlobal(centre), {}, angle, Qt::NoButton, modifiers,
+            Qt::NoScrollPhase, inverted);
+        QApplication::sendEvent(widget, &event);
+        return event.isAccepted();
+    }
+
+    /// Gives the slider the keyboard focus, as a Tab would.
+    void focus()
+    {
+        slider->activateWindow();
+        slider->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(slider->hasFocus());
+    }
+
     /// Sets the values to @p start, drags along @p path (at the handles, or on the groove) and
     /// returns the values.
     Pair dragAlong(Pair start, Pair path, bool groove = false)
@@ -106,10 +125,12 @@ private Q_SLOTS:
         };
         const auto now = [&capped] { return Pair({ capped.minimumValue(), capped.maximumValue() }); };
         QSignalSpy pairs(&capped, &util::RangeSlider::valuesChanged);
-        connect(&capped, &util::RangeSlider::minimumValueChanged, this,
-            [&](int min) { check("minValue", { min, now().last() }, now()); });
-        connect(&capped, &util::RangeSlider::maximumValueChanged, this,
-            [&](int max) { check("maxValue", { now().first(), max }, now()); });
+        connect(&capped, &util::RangeSlider::minimumValueChanged, this, [&](int min) {
+            check("minValue", { min, now().last() }, now());
+        });
+        connect(&capped, &util::RangeSlider::maximumValueChanged, this, [&](int max) {
+            check("maxValue", { now().first(), max }, now());
+        });
 
         capped.setValues(20, 80);
         QCOMPARE(now(), Pair({ 20, 50 }));
@@ -137,6 +158,146 @@ private Q_SLOTS:
         QCOMPARE(dragAlong({ 20, 61 }, { 20, 10 }), Pair({ 20, 61 }));
         QCOMPARE(positions(), Pair({ 10, 61 }));
         QCOMPARE(takeLog(), QStringList({ "minPosition", "positions" }));
+    }
+
+    void keysMoveTheActiveHandle()
+    {
+        focus();
+        QSignalSpy hidden(slider.get(), &QAbstractSlider::valueChanged);
+        const int hiddenValue = slider->value();
+        slider->setValues(20, 61);
+        takeLog();
+        const auto key = [this](Qt::Key key) {
+            QTest::keyClick(slider.get(), key);
+            return values();
+        };
+        // The lower handle first; a key commits at once and reports values, as QSlider's keys do.
+        QCOMPARE(key(Qt::Key_Right), Pair({ 21, 61 }));
+        QCOMPARE(takeLog(), QStringList({ "values", "minValue" }));
+        QCOMPARE(key(Qt::Key_PageUp), Pair({ 31, 61 }));
+        // Space makes the upper handle active; Home takes it down to the lower one, as a drag would.
+        QCOMPARE(key(Qt::Key_Space), Pair({ 31, 61 }));
+        QCOMPARE(key(Qt::Key_Down), Pair({ 31, 60 }));
+        QCOMPARE(key(Qt::Key_End), Pair({ 31, 99 }));
+        QCOMPARE(key(Qt::Key_Home), Pair({ 31, 31 }));
+        takeLog();
+        QCOMPARE(key(Qt::Key_Left), Pair({ 31, 31 }));
+        QVERIFY(takeLog().isEmpty());
+        QCOMPARE(key(Qt::Key_Space), Pair({ 31, 31 }));
+        QCOMPARE(key(Qt::Key_Home), Pair({ 0, 31 }));
+        slider->setSymmetricMoves(true);
+        QCOMPARE(key(Qt::Key_Right), Pair({ 1, 30 }));
+        // A pressed handle becomes the active one.
+        slider->setSymmetricMoves(false);
+        send(slider.get(), QEvent::MouseButtonPress, at(30));
+        release(slider.get(), at(30));
+        QCOMPARE(key(Qt::Key_Right), Pair({ 1, 31 }));
+        // Without tracking, a key still commits, as in QSlider.
+        slider->setTracking(false);
+        QCOMPARE(key(Qt::Key_Right), Pair({ 1, 32 }));
+        QCOMPARE(positions(), Pair({ 1, 32 }));
+        // QSlider's own value, which nobody sees, stays where it was.
+        QCOMPARE(slider->value(), hiddenValue);
+        QCOMPARE(hidden.count(), 0);
+    }
+
+    void keysAndWheelStepAsInQSlider_data()
+    {
+        QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<bool>("invertedAppearance");
+        QTest::addColumn<bool>("invertedControls");
+        QTest::newRow("horizontal") << Qt::Horizontal << Qt::LeftToRight << false << false;
+        QTest::newRow("right to left") << Qt::Horizontal << Qt::RightToLeft << false << false;
+        QTest::newRow("inverted appearance") << Qt::Horizontal << Qt::LeftToRight << true << false;
+        QTest::newRow("right to left, inverted") << Qt::Horizontal << Qt::RightToLeft << true << false;
+        QTest::newRow("inverted controls") << Qt::Horizontal << Qt::LeftToRight << false << true;
+        QTest::newRow("vertical") << Qt::Vertical << Qt::LeftToRight << false << false;
+        QTest::newRow("vertical, inverted") << Qt::Vertical << Qt::LeftToRight << true << true;
+    }
+
+    void keysAndWheelStepAsInQSlider()
+    {
+        QFETCH(Qt::Orientation, orientation);
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(bool, invertedAppearance);
+        QFETCH(bool, invertedControls);
+        // The lower handle of a range slider (the upper one at the maximum) against a QSlider.
+        QSlider plain;
+        for (QAbstractSlider* each : std::initializer_list<QAbstractSlider*> { &plain, slider.get() }) {
+            each->setOrientation(orientation);
+            each->setLayoutDirection(direction);
+            each->setInvertedAppearance(invertedAppearance);
+            each->setInvertedControls(invertedControls);
+            each->setSingleStep(2);
+            each->setPageStep(15);
+        }
+        plain.setValue(50);
+        slider->setValues(50, 99);
+        QSignalSpy hidden(slider.get(), &QAbstractSlider::valueChanged);
+        const int hiddenValue = slider->value();
+
+        for (const Qt::Key key : { Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down,
+                 Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Left, Qt::Key_Home,
+                 Qt::Key_Right }) {
+            QTest::keyClick(&plain, key);
+            QTest::keyClick(slider.get(), key);
+            QCOMPARE(slider->minimumValue(), plain.value());
+        }
+        struct Turn
+        {
+            QPoint angle;
+            Qt::KeyboardModifiers modifiers;
+            bool inverted;
+            int times;
+        };
+        // Whole notches, a fine wheel's eighth notches, a horizontal wheel, an inverted one, a page a
+        // notch with Ctrl or Shift, then on past the end.
+        for (const Turn& t : { Turn { { 0, 120 }, {}, false, 1 }, Turn { { 0, -120 }, {}, false, 2 },
+                 Turn { { 0, 15 }, {}, false, 7 }, Turn { { 0, -15 }, {}, false, 3 },
+                 Turn { { 120, 0 }, {}, false, 1 }, Turn { { 0, 120 }, {}, true, 1 },
+                 Turn { { 0, 120 }, Qt::ControlModifier, false, 1 },
+                 Turn { { 0, -60 }, Qt::ShiftModifier, false, 1 }, Turn { { 0, -120 }, {}, false, 20 } }) {
+            for (int i = 0; i < t.times; ++i) {
+                const bool plainUsed = turn(&plain, t.angle, t.modifiers, t.inverted);
+                QCOMPARE(turn(slider.get(), t.angle, t.modifiers, t.inverted), plainUsed);
+                QCOMPARE(slider->minimumValue(), plain.value());
+            }
+        }
+        QVERIFY(plain.value() == plain.minimum() || plain.value() == plain.maximum());
+        QCOMPARE(slider->value(), hiddenValue);
+        QCOMPARE(hidden.count(), 0);
+    }
+
+    void activeHandleIsDrawnWithTheFocus()
+    {
+        struct HandleLog : QProxyStyle
+        {
+            mutable QList<QPair<int, bool>> handles; // position, focus
+            void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                QPainter* painter, const QWidget* widget) const override
+            {
+                const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+                if (control == CC_Slider && slider && slider->subControls == SC_SliderHandle)
+                    handles << qMakePair(slider->sliderPosition, bool(slider->state & State_HasFocus));
+                QProxyStyle::drawComplexControl(control, option, painter, widget);
+            }
+        } style;
+        slider->setStyle(&style);
+        slider->setValues(20, 61);
+        const auto drawn = [&] {
+            style.handles.clear();
+            slider->grab();
+            return style.handles;
+        };
+        using Drawn = QList<QPair<int, bool>>;
+        slider->clearFocus();
+        QCOMPARE(drawn(), Drawn({ { 20, false }, { 61, false } }));
+        focus();
+        QCOMPARE(drawn(), Drawn({ { 20, true }, { 61, false } }));
+        QTest::keyClick(slider.get(), Qt::Key_Space);
+        QCOMPARE(drawn(), Drawn({ { 20, false }, { 61, true } }));
+        slider->setStyle(nullptr);
     }
 
     void ignoredPresses()

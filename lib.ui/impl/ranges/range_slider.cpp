@@ -1,14 +1,59 @@
 #include "ranges/range_slider_p.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QStyleOptionSlider>
 #include <QStylePainter>
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace util {
+
+namespace {
+
+/// The step that @p key asks of @p slider, as QAbstractSlider maps keys to actions: inverted
+/// controls turn every key round, and a right-to-left layout turns Left and Right round again.
+QAbstractSlider::SliderAction actionOfKey(const QAbstractSlider& slider, int key)
+{
+    const bool leftGoesDown = slider.isRightToLeft() == slider.invertedControls();
+    const bool inverted = slider.invertedControls();
+    switch (key) {
+    case Qt::Key_Left:
+        return leftGoesDown ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
+    case Qt::Key_Right:
+        return leftGoesDown ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub;
+    case Qt::Key_Up:
+        return inverted ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
+    case Qt::Key_Down:
+        return inverted ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub;
+    case Qt::Key_PageUp:
+        return inverted ? QAbstractSlider::SliderPageStepSub : QAbstractSlider::SliderPageStepAdd;
+    case Qt::Key_PageDown:
+        return inverted ? QAbstractSlider::SliderPageStepAdd : QAbstractSlider::SliderPageStepSub;
+    case Qt::Key_Home: return QAbstractSlider::SliderToMinimum;
+    case Qt::Key_End: return QAbstractSlider::SliderToMaximum;
+    default: return QAbstractSlider::SliderNoAction;
+    }
+}
+
+/// Where @p action takes a handle at @p position of @p slider, before clamping.
+qint64 stepped(const QAbstractSlider& slider, int position, QAbstractSlider::SliderAction action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd: return qint64(position) + slider.singleStep();
+    case QAbstractSlider::SliderSingleStepSub: return qint64(position) - slider.singleStep();
+    case QAbstractSlider::SliderPageStepAdd: return qint64(position) + slider.pageStep();
+    case QAbstractSlider::SliderPageStepSub: return qint64(position) - slider.pageStep();
+    case QAbstractSlider::SliderToMinimum: return slider.minimum();
+    case QAbstractSlider::SliderToMaximum: return slider.maximum();
+    default: return position;
+    }
+}
+
+} // namespace
 
 RangeSliderPrivate::RangeSliderPrivate(RangeSlider& q)
     : q(q)
@@ -78,6 +123,83 @@ int RangeSliderPrivate::pixelOfValue(int value) const
 {
     const Travel t = travel();
     return t.first + QStyle::sliderPositionFromValue(q.minimum(), q.maximum(), value, t.span, t.upsideDown);
+}
+
+RangeSliderPrivate::Span RangeSliderPrivate::movedTo(Handle handle, int position) const
+{
+    qint64 newMin = minimumPosition;
+    qint64 newMax = maximumPosition;
+    switch (handle) {
+    case MinimumHandle:
+        newMin = std::min(position, maximumPosition);
+        if (symmetricMoves) {
+            newMax = qint64(maximumPosition) + (minimumPosition - newMin);
+        }
+        break;
+    case MaximumHandle:
+        newMax = std::max(minimumPosition, position);
+        if (symmetricMoves) {
+            newMin = qint64(minimumPosition) - (newMax - maximumPosition);
+        }
+        break;
+    default:
+        newMin = qint64(position) - halfSpan;
+        newMax = qint64(position) + halfSpan;
+        break;
+    }
+    return { bounded(std::min(newMin, newMax)), bounded(std::max(newMin, newMax)) };
+}
+
+int RangeSliderPrivate::activePosition() const
+{
+    return activeHandle == MinimumHandle ? minimumPosition : maximumPosition;
+}
+
+bool RangeSliderPrivate::moveActiveHandle(qint64 position)
+{
+    const Span moved = movedTo(activeHandle, bounded(position));
+    if (moved == positions() && moved == values()) {
+        return false;
+    }
+    q.setValues(moved.min, moved.max);
+    return true;
+}
+
+bool RangeSliderPrivate::turnWheel(qreal notches, Qt::KeyboardModifiers modifiers)
+{
+    const int page = q.pageStep();
+    qreal steps = 0;
+    if (modifiers & (Qt::ControlModifier | Qt::ShiftModifier)) {
+        steps = notches * page;
+        wheelSteps = 0;
+    } else {
+        // Steps left over from earlier events count, unless the wheel turned back.
+        if (notches * wheelSteps < 0) {
+            wheelSteps = 0;
+        }
+        wheelSteps += QApplication::wheelScrollLines() * notches * q.singleStep();
+        steps = wheelSteps;
+        wheelSteps -= std::trunc(wheelSteps);
+    }
+    qint64 whole = qint64(std::trunc(std::clamp<qreal>(steps, -page, page)));
+    if (whole == 0) {
+        // Less than a step so far: keep the event while the handle can still go that way.
+        const qreal way = q.invertedControls() ? -wheelSteps : wheelSteps;
+        const qint64 towards = qint64(activePosition()) + (way > 0 ? 1 : -1);
+        if (way != 0 && movedTo(activeHandle, bounded(towards)) != positions()) {
+            return true;
+        }
+        wheelSteps = 0;
+        return false;
+    }
+    if (q.invertedControls()) {
+        whole = -whole;
+    }
+    if (!moveActiveHandle(activePosition() + whole)) {
+        wheelSteps = 0;
+        return false;
+    }
+    return true;
 }
 
 void RangeSliderPrivate::announce(
@@ -307,6 +429,10 @@ void RangeSlider::mousePressEvent(QMouseEvent* event)
         d->pressPosition = lower ? d->minimumPosition : d->maximumPosition;
         d->clickOffset = pixel - d->along((lower ? lowerRect : upperRect).topLeft());
         setSliderDown(true);
+        if (d->activeHandle != handle) {
+            d->activeHandle = handle;
+            update(lowerRect | upperRect);
+        }
         if (d->pressedHandles != handle) {
             d->pressedHandles = handle;
             update(lower ? lowerRect : upperRect);
@@ -358,27 +484,9 @@ void RangeSlider::mouseMoveEvent(QMouseEvent* event)
         newPosition = d->pressPosition;
     }
 
-    qint64 newMin = d->minimumPosition;
-    qint64 newMax = d->maximumPosition;
-    switch (d->pressedHandles) {
-    case RangeSliderPrivate::MinimumHandle:
-        newMin = std::min(newPosition, d->maximumPosition);
-        if (d->symmetricMoves) {
-            newMax = qint64(d->maximumPosition) + (d->minimumPosition - newMin);
-        }
-        break;
-    case RangeSliderPrivate::MaximumHandle:
-        newMax = std::max(d->minimumPosition, newPosition);
-        if (d->symmetricMoves) {
-            newMin = qint64(d->minimumPosition) - (newMax - d->maximumPosition);
-        }
-        break;
-    default:
-        newMin = qint64(newPosition) - d->halfSpan;
-        newMax = qint64(newPosition) + d->halfSpan;
-        break;
-    }
-    setPositions(d->bounded(newMin), d->bounded(newMax));
+    const RangeSliderPrivate::Span moved
+        = d->movedTo(RangeSliderPrivate::Handle(d->pressedHandles), newPosition);
+    setPositions(moved.min, moved.max);
     event->accept();
 }
 
@@ -392,6 +500,33 @@ void RangeSlider::mouseReleaseEvent(QMouseEvent* event)
     d->pressedHandles = RangeSliderPrivate::NoHandle;
     update();
     event->accept();
+}
+
+void RangeSlider::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space) {
+        d->activeHandle = d->activeHandle == RangeSliderPrivate::MinimumHandle
+            ? RangeSliderPrivate::MaximumHandle
+            : RangeSliderPrivate::MinimumHandle;
+        update();
+        event->accept();
+        return;
+    }
+    const SliderAction action = actionOfKey(*this, event->key());
+    if (action == SliderNoAction) {
+        event->ignore();
+        return;
+    }
+    d->moveActiveHandle(stepped(*this, d->activePosition(), action));
+    event->accept();
+}
+
+void RangeSlider::wheelEvent(QWheelEvent* event)
+{
+    // As QAbstractSlider reads a wheel: a turn to the right counts as a turn down.
+    const QPoint angle = event->angleDelta();
+    const qreal notches = (angle.y() != 0 ? qreal(angle.y()) : -qreal(angle.x())) / 120;
+    event->setAccepted(d->turnWheel(event->inverted() ? -notches : notches, event->modifiers()));
 }
 
 void RangeSlider::paintEvent(QPaintEvent*)
@@ -457,6 +592,9 @@ void RangeSlider::paintEvent(QPaintEvent*)
         if (d->pressedHandles & handle) {
             handleOption.activeSubControls = QStyle::SC_SliderHandle;
             handleOption.state |= QStyle::State_Sunken;
+        }
+        if (d->activeHandle != handle) {
+            handleOption.state &= ~QStyle::State_HasFocus;
         }
         painter.drawComplexControl(QStyle::CC_Slider, handleOption);
     };

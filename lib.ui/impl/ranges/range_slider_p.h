@@ -65,6 +65,24 @@ public:
     Travel travel() const;
     int valueAtPixel(int pixel) const;
     int pixelOfValue(int value) const;
+    /**
+     * Where the two positions go when @p handle is moved to @p position as a drag moves it: a
+     * handle stops at the other one, or moves it the opposite way with symmetric moves; both
+     * handles together keep their half span. Clamped into the range and ordered.
+     */
+    Span movedTo(Handle handle, int position) const;
+    /// Position of the handle that keys and the wheel move.
+    int activePosition() const;
+    /// Moves the active handle towards @p position as a drag would and commits where it ends;
+    /// returns whether anything moved.
+    bool moveActiveHandle(qint64 position);
+    /**
+     * Turns the wheel by @p notches standard notches (an angle delta over 120) with @p modifiers,
+     * as QAbstractSlider counts a turn: wheelScrollLines() single steps a notch, or a page with Ctrl
+     * or Shift, at most a page an event, fractions kept for the next event. Returns whether the
+     * turn was used: it moved the active handle, or the handle can still go that way.
+     */
+    bool turnWheel(qreal notches, Qt::KeyboardModifiers modifiers);
     /// Coordinate of @p point along the slider's axis.
     int along(const QPoint& point) const;
     /// @p value clamped into the slider's range.
@@ -79,6 +97,10 @@ public:
     int pressPosition = 0;
     int halfSpan = 0;
     int pressedHandles = NoHandle;
+    /// The handle that keys and the wheel move: the one last pressed, or chosen with Space.
+    Handle activeHandle = MinimumHandle;
+    /// Single steps the wheel turned but did not make yet.
+    qreal wheelSteps = 0;
     bool symmetricMoves = false;
     QString handleToolTip;
     int firstPaintWidth = 0;

@@ -37,6 +37,18 @@ class RangeSliderPrivate;
  * slider's final values last. A change made from a slot with the slider's
  * signals blocked is announced in the same way, once they are open again.
  *
+ * Without a mouse, the keys and the wheel move one handle, the active one:
+ * the handle last pressed, the lower one at first. Space makes the other
+ * handle active (Tab leaves the slider, as for every widget). The arrow keys,
+ * Page Up and Page Down, Home and End and the wheel take the active handle
+ * where they take QSlider's handle (single and page steps, the controls'
+ * direction, the wheel's scroll lines and partial notches), under the rules
+ * of a drag: a handle stops at the other one, or with symmetricMoves() moves
+ * it the opposite way. They commit at once whatever the tracking, as QSlider's
+ * keys do, so they emit the value signals and no position signal. Where the
+ * style shows the keyboard focus on a handle, it shows it on the active one
+ * only. QSlider's own value(), which this slider does not show, never moves.
+ *
  * A press is ignored when the range is empty (minimum() == maximum()), when
  * another mouse button is already held, or when it hits the groove outside
  * the two handles. Dragging beyond the style's QStyle::PM_MaximumDragDistance
@@ -152,6 +164,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     /// Lets the grabbed handles go.
     void mouseReleaseEvent(QMouseEvent* event) override;
+    /// Moves the active handle with the arrow, Page and Home/End keys; Space makes the other one active.
+    void keyPressEvent(QKeyEvent* event) override;
+    /// Moves the active handle as QSlider's wheel moves its handle.
+    void wheelEvent(QWheelEvent* event) override;
     /// Draws the groove, the selected interval and both handles.
     void paintEvent(QPaintEvent* event) override;
 
