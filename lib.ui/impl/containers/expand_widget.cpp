@@ -11,6 +11,11 @@ ExpandWidgetHeader::ExpandWidgetHeader(QWidget* parent)
     setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
+void ExpandWidgetHeader::setBodyHidden(bool hidden)
+{
+    m_hide = hidden;
+}
+
 void ExpandWidgetHeader::mousePressEvent(QMouseEvent*)
 {
     m_hide = !m_hide;
@@ -30,9 +35,10 @@ ExpandWidget::ExpandWidget(QWidget* parent)
     layout->addWidget(m_body);
     auto* bodyLayout = new QVBoxLayout(m_body);
     bodyLayout->setObjectName(QStringLiteral("bodyLayout"));
-    // Every press flips the body, whatever state the host left it in.
+    // setBodyVisibility() keeps the header's flag on the body's state, so every press flips the
+    // body, whatever state the host left it in, and reports what it did.
     connect(m_header, &ExpandWidgetHeader::signal_headerClicked, this,
-        [this] { setBodyVisibility(m_body->isHidden()); });
+        [this](bool hide) { setBodyVisibility(!hide); });
 }
 
 QPushButton* ExpandWidget::addWidget(const QString& text, const QIcon& icon)
@@ -51,6 +57,7 @@ void ExpandWidget::addWidget(QWidget* widget)
 void ExpandWidget::setBodyVisibility(bool visible)
 {
     m_body->setVisible(visible);
+    m_header->setBodyHidden(!visible);
 }
 
 ExpandWidgetHeader* ExpandWidget::getHeader()

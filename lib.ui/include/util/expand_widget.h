@@ -13,8 +13,9 @@ namespace util {
  * @brief The clickable title of an ExpandWidget.
  *
  * A centred label that reports every mouse press with signal_headerClicked().
- * It keeps a flag, false at construction, that each press inverts before it
- * is sent.
+ * It keeps a hide flag, false at construction, that each press inverts before
+ * it is sent; setBodyHidden() sets it when the body is shown or hidden
+ * otherwise, so that the flag always tells whether the body is hidden.
  */
 class UTIL_UI_EXPORT ExpandWidgetHeader : public QLabel
 {
@@ -24,8 +25,13 @@ public:
     /// An empty header; set its text as on any QLabel.
     explicit ExpandWidgetHeader(QWidget* parent = nullptr);
 
+    /// The hide flag: whether the section's body is hidden. False at construction.
+    bool bodyHidden() const { return m_hide; }
+    /// Sets the hide flag without a press; the next press sends the opposite of @p hidden.
+    void setBodyHidden(bool hidden);
+
 Q_SIGNALS:
-    /// A mouse press; @p hide alternates true, false, true, ... from the first press.
+    /// A mouse press; @p hide is the inverted hide flag: true when the press hides the body.
     void signal_headerClicked(bool hide);
 
 private:
@@ -37,7 +43,8 @@ private:
 /**
  * @brief A collapsible section: a header and a body that each header press shows or hides.
  *
- * The body starts visible, and each press on the header toggles it. Content
+ * The body starts visible, and each press on the header toggles it; the
+ * header's signal_headerClicked() tells whether the press hid it. Content
  * goes into the body's vertical layout with addWidget(). A host that wants the
  * section to start collapsed calls setBodyVisibility(false) after construction.
  */
@@ -53,7 +60,7 @@ public:
     QPushButton* addWidget(const QString& text, const QIcon& icon = QIcon());
     /// Appends @p widget to the body, which takes ownership. A null widget is ignored.
     void addWidget(QWidget* widget);
-    /// Shows or hides the body; the header stays.
+    /// Shows or hides the body and sets the header's hide flag to match; the header stays.
     void setBodyVisibility(bool visible);
     /// The header, for its text and style.
     ExpandWidgetHeader* getHeader();
