@@ -122,34 +122,58 @@ void TestEntryControls::doubleSpinboxInLocale()
     QCOMPARE(validate(box, QStringLiteral("50 mm")), QValidator::Invalid);
 }
 
-// Tabbing through the controls announces each focus-in once, with signal_hasFocus().
+// Tabbing through the controls announces each focus-in once, with signal_hasFocus(), and gives
+// the focus to the text as Qt's controls do: the text is selected, so that typing replaces it.
 void TestEntryControls::focusSignals()
 {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(new QLineEdit(&window));
     std::vector<std::unique_ptr<QSignalSpy>> spies;
-    auto add = [&](auto* control) {
+    QList<QLineEdit*> edits;
+    auto add = [&](auto* control, QLineEdit* edit) {
         layout->addWidget(control);
         spies.push_back(std::make_unique<QSignalSpy>(
             control, &std::remove_pointer_t<decltype(control)>::signal_hasFocus));
+        edits << edit;
     };
-    add(new CtrlComboBox(&window));
-    add(new CtrlDoubleSpinbox(&window));
-    add(new util::CtrlTextBox(&window));
-    add(new util::CtrlInt64SpinBox(&window));
-    add(new util::CtrlUInt64SpinBox(&window));
+    auto* combo = new CtrlComboBox(&window);
+    combo->setEditable(true);
+    combo->addItem(QStringLiteral("Camera 1"));
+    add(combo, combo->lineEdit());
+    auto* doubleBox = new CtrlDoubleSpinbox(&window);
+    doubleBox->setValue(3);
+    add(doubleBox, doubleBox->findChild<QLineEdit*>());
+    auto* textBox = new util::CtrlTextBox(&window);
+    textBox->setText(QStringLiteral("hello"));
+    add(textBox, textBox);
+    auto* signedBox = new util::CtrlInt64SpinBox(&window);
+    signedBox->setPrefix(QStringLiteral("$ "));
+    signedBox->setSuffix(QStringLiteral(" k"));
+    signedBox->setValue(-42);
+    add(signedBox, signedBox->findChild<QLineEdit*>());
+    auto* unsignedBox = new util::CtrlUInt64SpinBox(&window);
+    unsignedBox->setValue(7);
+    add(unsignedBox, unsignedBox->findChild<QLineEdit*>());
+    const QStringList selected { "Camera 1", QLocale().toString(3.0, 'f', 2), "hello", "-42", "7" };
+
     window.show();
-    window.activateWindow();
+    QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     layout->itemAt(0)->widget()->setFocus();
-    for (const auto& spy : spies) {
+    for (int i = 0; i < int(spies.size()); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTRY_COMPARE(spy->count(), 1);
+        QTRY_COMPARE(spies[i]->count(), 1);
+        QCOMPARE(edits[i]->selectedText(), selected[i]);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTRY_COMPARE(spies[3]->count(), 2);
     QCOMPARE(spies[4]->count(), 1);
+    QCOMPARE(edits[3]->selectedText(), QStringLiteral("-42"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("17"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(signedBox->value(), 17);
+    QCOMPARE(edits[3]->text(), QStringLiteral("$ 17 k"));
 }
 
 // Inside a menu every enabled step finishes an edit; a step against the bound does nothing.

@@ -15,9 +15,10 @@ void CtrlComboBox::setErrorText(const QString& text)
     m_errorText = text;
 }
 
-void CtrlComboBox::focusInEvent(QFocusEvent*)
+void CtrlComboBox::focusInEvent(QFocusEvent* event)
 {
     emit signal_hasFocus();
+    QComboBox::focusInEvent(event);
 }
 
 void CtrlComboBox::paintEvent(QPaintEvent*)

@@ -5,7 +5,7 @@
 #include "entry/int64_text.h"
 #include "frame/value_types.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 
 #include <limits>
@@ -167,6 +167,14 @@ public:
         emit q->editingFinished();
     }
 
+    // Focus by Tab or Backtab selects the number, as in QSpinBox, where QAbstractSpinBox, which
+    // knows no prefix or suffix of this box, selected the whole text.
+    void selectNumberOnTab(Qt::FocusReason reason)
+    {
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            selectNumber();
+    }
+
     QAbstractSpinBox::StepEnabled stepEnabled() const
     {
         if (q->isReadOnly() || minimum > maximum)
@@ -283,8 +291,14 @@ void CtrlInt64SpinBox::fixup(QString& input) const { d->fixup(input); }
 void CtrlInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
 QAbstractSpinBox::StepEnabled CtrlInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
 void CtrlInt64SpinBox::onEditingFinished() { d->onEditingFinished(); }
-void CtrlInt64SpinBox::focusInEvent(QFocusEvent*) { emit signal_hasFocus(); }
 // clang-format on
+
+void CtrlInt64SpinBox::focusInEvent(QFocusEvent* event)
+{
+    emit signal_hasFocus();
+    QAbstractSpinBox::focusInEvent(event);
+    d->selectNumberOnTab(event->reason());
+}
 
 // CtrlUInt64SpinBox
 
@@ -329,7 +343,13 @@ void CtrlUInt64SpinBox::fixup(QString& input) const { d->fixup(input); }
 void CtrlUInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
 QAbstractSpinBox::StepEnabled CtrlUInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
 void CtrlUInt64SpinBox::onEditingFinished() { d->onEditingFinished(); }
-void CtrlUInt64SpinBox::focusInEvent(QFocusEvent*) { emit signal_hasFocus(); }
 // clang-format on
+
+void CtrlUInt64SpinBox::focusInEvent(QFocusEvent* event)
+{
+    emit signal_hasFocus();
+    QAbstractSpinBox::focusInEvent(event);
+    d->selectNumberOnTab(event->reason());
+}
 
 } // namespace util

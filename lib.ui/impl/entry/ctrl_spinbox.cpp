@@ -87,9 +87,10 @@ void CtrlDoubleSpinbox::stepBy(int steps)
     stepAndFinish(this, steps);
 }
 
-void CtrlDoubleSpinbox::focusInEvent(QFocusEvent*)
+void CtrlDoubleSpinbox::focusInEvent(QFocusEvent* event)
 {
     emit signal_hasFocus();
+    QDoubleSpinBox::focusInEvent(event);
 }
 
 } // namespace util

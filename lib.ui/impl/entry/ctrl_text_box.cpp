@@ -6,9 +6,10 @@ CtrlTextBox::CtrlTextBox(QWidget* parent)
     : QLineEdit(parent)
 { }
 
-void CtrlTextBox::focusInEvent(QFocusEvent*)
+void CtrlTextBox::focusInEvent(QFocusEvent* event)
 {
     emit signal_hasFocus();
+    QLineEdit::focusInEvent(event);
 }
 
 } // namespace util

@@ -30,7 +30,8 @@ Q_SIGNALS:
     void signal_hasFocus();
 
 protected:
-    /// Emits signal_hasFocus() only.
+    /// Emits signal_hasFocus(), then takes the focus as QComboBox does (an editable box shows the
+    /// cursor; Tab and Backtab select its text).
     void focusInEvent(QFocusEvent* event) override;
     /// Paints the box like QComboBox, with errorText() in place of a missing current item.
     void paintEvent(QPaintEvent* event) override;

@@ -123,7 +123,10 @@ Q_SIGNALS:
     void signal_hasFocus();
 
 protected:
-    /// Emits signal_hasFocus() only.
+    /**
+     * Emits signal_hasFocus(), then takes the focus as QAbstractSpinBox does (shows the cursor);
+     * Tab and Backtab select the number between prefix and suffix.
+     */
     void focusInEvent(QFocusEvent* event) override;
     /// Rewrites the text when the locale changes.
     void changeEvent(QEvent* event) override;
@@ -237,7 +240,10 @@ Q_SIGNALS:
     void signal_hasFocus();
 
 protected:
-    /// Emits signal_hasFocus() only.
+    /**
+     * Emits signal_hasFocus(), then takes the focus as QAbstractSpinBox does (shows the cursor);
+     * Tab and Backtab select the number between prefix and suffix.
+     */
     void focusInEvent(QFocusEvent* event) override;
     /// Rewrites the text when the locale changes.
     void changeEvent(QEvent* event) override;

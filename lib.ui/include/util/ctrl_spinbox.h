@@ -62,7 +62,8 @@ Q_SIGNALS:
     void signal_hasFocus();
 
 protected:
-    /// Emits signal_hasFocus() only.
+    /// Emits signal_hasFocus(), then takes the focus as QDoubleSpinBox does (shows the cursor; Tab
+    /// and Backtab select the number).
     void focusInEvent(QFocusEvent* event) override;
 };
 

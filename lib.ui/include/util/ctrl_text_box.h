@@ -20,7 +20,8 @@ Q_SIGNALS:
     void signal_hasFocus();
 
 protected:
-    /// Emits signal_hasFocus() only.
+    /// Emits signal_hasFocus(), then takes the focus as QLineEdit does (shows the cursor; Tab and
+    /// Backtab select the text).
     void focusInEvent(QFocusEvent* event) override;
 };
 
