@@ -105,10 +105,13 @@ void BitRangeWidget::placeWindow(int min, int max)
         // No change for updateRange to follow. A correction made while the slider announces a
         // change reaches the slider's listeners through that announcement.
         const QSignalBlocker blocker(m_rangeSlider);
-        // A drag of the upper handle alone carries the window along with it.
-        int lower = m_rangeSlider->isMaximumSliderDown() && !m_rangeSlider->isMinimumSliderDown()
-            ? max - (shownBits - 1)
-            : min;
+        // The upper end carries the window along when a drag holds the upper handle alone, or,
+        // outside a drag, when a key, the wheel or the host moved the upper end and not the lower.
+        const int upperBefore = m_rangeSlider->maximum() - m_bitShift;
+        const bool upperLeads = m_rangeSlider->isSliderDown()
+            ? m_rangeSlider->isMaximumSliderDown() && !m_rangeSlider->isMinimumSliderDown()
+            : max != upperBefore && min == upperBefore - (shownBits - 1);
+        int lower = upperLeads ? max - (shownBits - 1) : min;
         lower
             = std::max(std::min(lower, m_rangeSlider->maximum() - (shownBits - 1)), m_rangeSlider->minimum());
         m_rangeSlider->setValues(lower, lower + shownBits - 1);

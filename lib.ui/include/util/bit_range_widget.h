@@ -20,6 +20,12 @@ class RangeSlider;
  * left end is the most significant bit. The choice is reported as a bit
  * shift, the number of bits below the eight shown ones.
  *
+ * When the slider's values change, the window follows the upper value if
+ * the user drags the upper handle alone, or if a key, the wheel or the host
+ * moved the upper value and not the lower one; otherwise it starts at the
+ * new lower value. The slider's listeners hear the window it ends at (see
+ * util::RangeSlider).
+ *
  * Starts at 16 bits with the eight most significant ones shown (shift 8).
  */
 class UTIL_UI_EXPORT BitRangeWidget : public QWidgetAction
