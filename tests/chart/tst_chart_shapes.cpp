@@ -55,6 +55,8 @@ private Q_SLOTS:
     void axisRangesAndHitPoint();
     void drawingRefillsTables();
     void boxZoomEndsOverAHandle();
+    void plotsRemovedBehindTheOverlay_data();
+    void plotsRemovedBehindTheOverlay();
 
 private:
     /// Draws the shapes and renders, so that the handle plots can be searched.
@@ -393,6 +395,68 @@ void TstChartShapes::boxZoomEndsOverAHandle()
         }
     }
     QCOMPARE(white, 0);
+}
+
+void TstChartShapes::plotsRemovedBehindTheOverlay_data()
+{
+    QTest::addColumn<QString>("removal");
+    for (const char* removal : { "outline", "handles", "all" })
+        QTest::newRow(removal) << QString(removal);
+}
+
+void TstChartShapes::plotsRemovedBehindTheOverlay()
+{
+    // The chart drops shape plots without the overlay's knowledge; the overlay must neither keep using
+    // them nor remove something else in their place later.
+    QFETCH(QString, removal);
+    int resized = 0;
+    int moved = 0;
+    Shape shape = rectangle(1, 20, 20, 40, 30);
+    shape.setXResizeCallback([&resized](const Point2D&, double) { ++resized; });
+    shape.setXTranslationCallback([&moved](double) { ++moved; });
+    widget->addShape(shape);
+    widget->addShape(rectangle(2, 60, 20, 70, 30));
+    draw();
+    const vtkSmartPointer<vtkPlot> data = d->plots[0];
+    const auto removePlot = [this](vtkPlot* plot) {
+        for (vtkIdType i = 0; i < chart->GetNumberOfPlots(); ++i) {
+            if (chart->GetPlot(i) == plot)
+                return chart->RemovePlot(i);
+        }
+        return false;
+    };
+    if (removal == "outline") {
+        QVERIFY(removePlot(entry(0).outlinePlot));
+        QVERIFY(!entry(0).outlinePlot);
+        QVERIFY(!util::plotInfo(entry(0).handlePlot)->linkedPlot);
+    } else if (removal == "handles") {
+        QVERIFY(removePlot(entry(0).handlePlot));
+        QVERIFY(!entry(0).handlePlot);
+        QVERIFY(!util::plotInfo(entry(0).outlinePlot)->linkedPlot);
+    } else {
+        chart->ClearPlots();
+        QVERIFY(!entry(0).outlinePlot && !entry(0).handlePlot);
+    }
+    paint();
+    // What is left still drags, and rewrites only the plots that exist.
+    drag({ 20, 20 }, { 18, 19 });
+    drag({ 25, 23 }, { 27, 24 });
+    QCOMPARE(resized, removal == "outline" ? 1 : 0);
+    QCOMPARE(moved, removal == "handles" ? 2 : 0);
+    widget->redrawShapes();
+
+    // Removing a shape, or all of them, and drawing anew leaves exactly the plots of what is stored.
+    widget->removeShape(2);
+    widget->drawShapes();
+    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(removal == "all" ? 2 : 3));
+    QVERIFY(entry(0).outlinePlot && entry(0).handlePlot);
+    if (removal != "all")
+        QCOMPARE(chart->GetPlot(0), data.Get());
+    widget->clearShape();
+    widget->drawShapes();
+    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(removal == "all" ? 0 : 1));
+    widget->addShape(rectangle(3, 0, 0, 5, 5));
+    widget->drawShapes();
 }
 
 QTEST_MAIN(TstChartShapes)

@@ -1,6 +1,8 @@
 // util::ChartWidget: the scene, on-demand rendering, the data path and a rendered image.
 #include "chart_fixture.h"
 
+#include <vtkContextKeyEvent.h>
+
 #include <limits>
 
 Q_DECLARE_METATYPE(util::Range)
@@ -23,6 +25,7 @@ private Q_SLOTS:
     void restyles();
     void coordinateConversion();
     void renderedPixels();
+    void chartOutlivingTheWidget();
 
 private:
     QVector<int> primaryBounds() const
@@ -291,6 +294,16 @@ void TstChartWidget::renderedPixels()
                 qPrintable(QString("background %1,%2").arg(x).arg(y)));
         }
     }
+}
+
+void TstChartWidget::chartOutlivingTheWidget()
+{
+    // Whoever still holds the chart after the widget is gone finds no callbacks to call.
+    const vtkSmartPointer<util::ChartXY> kept = chart;
+    widget.reset();
+    QVERIFY(!kept->GetCallbacks());
+    kept->MouseLeaveEvent(mouse(0, vtkVector2f(10, 10)));
+    kept->KeyPressEvent(vtkContextKeyEvent());
 }
 
 QTEST_MAIN(TstChartWidget)

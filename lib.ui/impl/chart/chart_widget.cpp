@@ -101,7 +101,11 @@ ChartWidget::ChartWidget(QWidget* parent)
     chart->SetCallbacks(d->callbacks.get());
 }
 
-ChartWidget::~ChartWidget() = default;
+ChartWidget::~ChartWidget()
+{
+    // The render window, a child widget, keeps the scene and the chart alive after the callbacks go.
+    d->chart->SetCallbacks(nullptr);
+}
 
 void ChartWidget::render()
 {

@@ -49,8 +49,9 @@ void rewriteShapePlots(vtkPlot* plot, Plot* info, Coordinate coordinate)
     const Shape* shape = info->shape;
     if (!shape)
         return;
-    rewrite(info->isHandle ? plot : info->linkedPlot, *shape, coordinate, writeHandles);
-    rewrite(info->isHandle ? info->linkedPlot : plot, *shape, coordinate, writeOutline);
+    vtkPlot* const partner = info->linkedPlot;
+    rewrite(info->isHandle ? plot : partner, *shape, coordinate, writeHandles);
+    rewrite(info->isHandle ? partner : plot, *shape, coordinate, writeOutline);
 }
 
 /// @p plots, none of them picked for a body drag any more.

@@ -11,6 +11,7 @@
 #include <vtkPlotLine.h>
 #include <vtkPlotPoints.h>
 #include <vtkPlotStacked.h>
+#include <vtkWeakPointer.h>
 
 #include <memory>
 
@@ -31,7 +32,8 @@ class UTIL_UI_EXPORT Plot
 {
 public:
     QString name; ///< series or shape name; empty by default
-    vtkPlot* linkedPlot = nullptr; ///< for a shape plot the partner plot (outline <-> handles), else null
+    /// For a shape plot the partner plot (outline <-> handles), else null; also null once the chart drops it.
+    vtkWeakPointer<vtkPlot> linkedPlot;
     Shape* shape = nullptr; ///< the shape this plot draws; null for data series
     bool isHandle = false; ///< the plot draws a shape's handles
     bool tooltipEnabled = true; ///< the plot takes part in the nearest-point tooltip search

@@ -129,7 +129,7 @@ void ShapeOverlay::draw()
 {
     for (Entry& entry : m_entries)
         detachPlots(entry);
-    chart->RemovePlotInstances(m_detachedPlots);
+    chart->RemovePlotInstances({ m_detachedPlots.begin(), m_detachedPlots.end() });
     m_detachedPlots.clear();
 
     for (Entry& entry : m_entries) {
@@ -148,7 +148,7 @@ void ShapeOverlay::draw()
 
     // Shapes go beneath the data series, outlines beneath handles, an earlier shape above a later one.
     std::vector<vtkPlot*> drawn;
-    for (vtkPlot* Entry::*plot : { &Entry::handlePlot, &Entry::outlinePlot }) {
+    for (vtkWeakPointer<vtkPlot> Entry::*plot : { &Entry::handlePlot, &Entry::outlinePlot }) {
         for (const Entry& entry : m_entries) {
             if (entry.*plot)
                 drawn.push_back(entry.*plot);
@@ -231,7 +231,7 @@ void ShapeOverlay::fill(Entry& entry, const Shape& shape)
 
 void ShapeOverlay::detachPlots(Entry& entry)
 {
-    for (vtkPlot** plot : { &entry.handlePlot, &entry.outlinePlot }) {
+    for (vtkWeakPointer<vtkPlot>* plot : { &entry.handlePlot, &entry.outlinePlot }) {
         if (!*plot)
             continue;
         Plot* info = plotInfo(*plot);

@@ -4,14 +4,14 @@
 
 #include <QString>
 
+#include <vtkPlot.h>
 #include <vtkSmartPointer.h>
 #include <vtkTable.h>
 #include <vtkTypeFloat64Array.h>
+#include <vtkWeakPointer.h>
 
 #include <memory>
 #include <vector>
-
-class vtkPlot;
 
 namespace util {
 
@@ -31,6 +31,10 @@ class Shape;
  * clear(), destruction) the plots drawn from it are unlinked: they lose their
  * shape and partner and stay in the chart as inert drawings until the next
  * draw(). A plot therefore never refers to a shape that is gone.
+ *
+ * The chart owns the plots; the overlay only watches them (weak pointers), so
+ * a plot that leaves the chart by another way (vtkChart::RemovePlot,
+ * ClearPlots) is simply gone for the overlay as well.
  */
 class UTIL_UI_EXPORT ShapeOverlay
 {
@@ -74,8 +78,8 @@ public:
         std::unique_ptr<Shape> shape; ///< the stored copy
         Table outline; ///< the end points of the shape's lines
         Table handles; ///< the shape's handles
-        vtkPlot* outlinePlot = nullptr; ///< the drawn outline, or null; owned by the chart
-        vtkPlot* handlePlot = nullptr; ///< the drawn handles, or null; owned by the chart
+        vtkWeakPointer<vtkPlot> outlinePlot; ///< the drawn outline, or null; owned by the chart
+        vtkWeakPointer<vtkPlot> handlePlot; ///< the drawn handles, or null; owned by the chart
     };
 
     /// The stored shapes, in insertion order.
@@ -94,7 +98,8 @@ private:
     void detachPlots(Entry& entry);
 
     std::vector<Entry> m_entries;
-    std::vector<vtkPlot*> m_detachedPlots; ///< unlinked plots of the shapes gone since the last draw()
+    /// Unlinked plots of the shapes gone since the last draw(); null once the chart dropped them.
+    std::vector<vtkWeakPointer<vtkPlot>> m_detachedPlots;
 };
 
 } // namespace util
