@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -223,12 +224,21 @@ template<typename D> int sliderPositions(D units)
     return units >= D(largestSliderTop) ? largestSliderTop : int(units);
 }
 
+/// A label's text for @p value. A double is rounded to six significant digits or to one decimal, whichever
+/// keeps more, so values one unit apart never read alike; from 2^53 on, where doubles lie further apart
+/// than a unit, it is the shortest text that reads back as the value.
 template<typename T> QString format(T value)
 {
     if constexpr (std::is_integral_v<T>) {
         return QString::number(value, 10);
     } else {
-        return QString::number(value, 'g', 6);
+        constexpr double unitsExact = 9007199254740992.0; // 2^53
+        const double magnitude = std::abs(value);
+        if (magnitude >= unitsExact) {
+            return QString::number(value, 'g', QLocale::FloatingPointShortest);
+        }
+        const int integerDigits = magnitude < 1 ? 1 : int(std::log10(magnitude)) + 1;
+        return QString::number(value, 'g', std::max(6, integerDigits + 1));
     }
 }
 

@@ -11,7 +11,7 @@ class Int64SliderPopupPrivate;
 class UInt64SliderPopupPrivate;
 
 /**
- * @brief Slider popup for double values; labels show six significant digits.
+ * @brief Slider popup for double values.
  *
  * The popup's vertical slider is a jog control, not a map of the whole range:
  * moving the handle by one position changes the value by one unit. The two
@@ -30,9 +30,13 @@ class UInt64SliderPopupPrivate;
  * button changes nothing.
  *
  * Labels show the absolute bounds, the bounds of a window of the slider
- * length around the value, and the value. Every computation saturates at
- * the absolute bounds. The popup is a plain child widget (no window flags)
- * and starts with bounds 0..100, value 0 and slider length 5000.
+ * length around the value, and the value. Numbers are rounded to six
+ * significant digits or to one decimal, whichever keeps more (trailing zeros
+ * dropped), so values a unit apart read differently; from 2^53 on, where
+ * doubles lie further apart than a unit, they show the shortest text that
+ * reads back as the number. Every computation saturates at the absolute
+ * bounds. The popup is a plain child widget (no window flags) and starts
+ * with bounds 0..100, value 0 and slider length 5000.
  *
  * The look is read from the resource ":/common.resources/styles/css/SliderPopup.css";
  * without it the popup has no style sheet of its own.
