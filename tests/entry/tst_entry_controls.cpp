@@ -48,6 +48,10 @@ private Q_SLOTS:
     void spinboxIsLenient();
     void doubleSpinboxInLocale_data();
     void doubleSpinboxInLocale();
+    void doubleSpinboxDecimals_data();
+    void doubleSpinboxDecimals();
+    void doubleSpinboxFixupStaysInRange_data();
+    void doubleSpinboxFixupStaysInRange();
     void focusSignals();
     void spinBoxActionsInMenu();
 };
@@ -100,9 +104,9 @@ void TestEntryControls::doubleSpinboxInLocale()
     CtrlDoubleSpinbox box;
     box.setLocale(locale);
     box.setRange(0, 10);
-    QCOMPARE(fixedUp(box, QStringLiteral("-3")), QStringLiteral("0"));
-    QCOMPARE(validate(box, text(1.23456789, 8)), QValidator::Acceptable);
-    QCOMPARE(fixedUp(box, text(1.23456789, 8)), text(1.23457, 5));
+    QCOMPARE(fixedUp(box, QStringLiteral("-3")), text(0, 2));
+    QCOMPARE(validate(box, text(1.23456789, 8)), QValidator::Invalid);
+    QCOMPARE(fixedUp(box, text(1.23456789, 8)), text(1.23, 2));
     box.setValue(3);
     for (const char* notANumber : { "nan", "inf", "-inf" }) {
         QVERIFY(validate(box, QString::fromLatin1(notANumber)) != QValidator::Acceptable);
@@ -120,6 +124,77 @@ void TestEntryControls::doubleSpinboxInLocale()
     box.setSuffix(QStringLiteral(" mm"));
     QCOMPARE(validate(box, text(5.5, 1) + " mm"), QValidator::Acceptable);
     QCOMPARE(validate(box, QStringLiteral("50 mm")), QValidator::Invalid);
+}
+
+// More decimals than the box has are refused as they are typed, in the range and beyond it.
+void TestEntryControls::doubleSpinboxDecimals_data()
+{
+    doubleSpinboxInLocale_data();
+}
+
+void TestEntryControls::doubleSpinboxDecimals()
+{
+    QFETCH(QLocale, locale);
+    auto text = [&](double v, int precision) { return locale.toString(v, 'f', precision); };
+    CtrlDoubleSpinbox box;
+    box.setLocale(locale);
+    box.setRange(0, 10);
+    box.setValue(3);
+    QSignalSpy changed(&box, qOverload<double>(&CtrlDoubleSpinbox::valueChanged));
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&box, text(1.234, 3));
+    QCOMPARE(box.text(), text(1.23, 2));
+    QCOMPARE(box.value(), 1.23);
+    QCOMPARE(changed.count(), 3); // 1, 1.2 and 1.23
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(box.value(), 1.23);
+    QCOMPARE(box.text(), text(1.23, 2));
+
+    // Beyond the range too: the number waits for the fix-up, which clamps it.
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&box, text(12.345, 3));
+    QCOMPARE(box.text(), text(12.34, 2));
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(box.value(), 10.0);
+}
+
+void TestEntryControls::doubleSpinboxFixupStaysInRange_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QAbstractSpinBox::CorrectionMode>("mode");
+    for (const QLocale& locale :
+        { QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German, QLocale::Germany) }) {
+        const QByteArray name = locale.name().toLatin1();
+        QTest::newRow(name + " previous") << locale << QAbstractSpinBox::CorrectToPreviousValue;
+        QTest::newRow(name + " nearest") << locale << QAbstractSpinBox::CorrectToNearestValue;
+    }
+}
+
+// A number typed beyond a bound ends on the bound, also where six significant digits would
+// round the bound up and out of the range.
+void TestEntryControls::doubleSpinboxFixupStaysInRange()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QAbstractSpinBox::CorrectionMode, mode);
+    CtrlDoubleSpinbox box;
+    box.setLocale(locale);
+    box.setCorrectionMode(mode);
+    auto typed = [&](const QString& text) {
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&box, text);
+        QTest::keyClick(&box, Qt::Key_Return);
+        return box.value();
+    };
+    box.setRange(-5, 1234567);
+    box.setValue(5);
+    QCOMPARE(typed(QStringLiteral("9999999")), 1234567.0);
+    QCOMPARE(box.text(), locale.toString(1234567.0, 'f', 2).remove(locale.groupSeparator()));
+    box.setDecimals(4);
+    box.setRange(0, 123.4567);
+    QCOMPARE(typed(QStringLiteral("999")), 123.4567);
+    QCOMPARE(box.text(), locale.toString(123.4567, 'f', 4));
+    box.setRange(-123.4567, 0);
+    QCOMPARE(typed(QStringLiteral("-999")), -123.4567);
 }
 
 // Tabbing through the controls announces each focus-in once, with signal_hasFocus(), and gives

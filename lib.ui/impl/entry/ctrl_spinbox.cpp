@@ -28,6 +28,13 @@ bool readDouble(const QLocale& locale, const QString& input, double* number)
     return ok && std::isfinite(*number);
 }
 
+// The digits behind the decimal point, counted as QDoubleSpinBox counts them.
+int decimalsOf(const QLocale& locale, const QString& input)
+{
+    const int point = input.indexOf(locale.decimalPoint());
+    return point < 0 ? 0 : input.size() - point - 1;
+}
+
 void stepAndFinish(QAbstractSpinBox* box, int steps)
 {
     box->QAbstractSpinBox::stepBy(steps);
@@ -66,19 +73,25 @@ CtrlDoubleSpinbox::CtrlDoubleSpinbox(QWidget* parent)
     : QDoubleSpinBox(parent)
 { }
 
+// In the range, QDoubleSpinBox judges the text, so that what it accepts is what it reads (it refuses
+// more decimals than decimals()). Beyond the range a number waits for the fix-up, unless it has too
+// many decimals as well.
 QValidator::State CtrlDoubleSpinbox::validate(QString& input, int& pos) const
 {
     double number = 0.0;
-    if (!readDouble(locale(), input, &number))
+    if (!readDouble(locale(), input, &number)
+        || lenientState(number, minimum(), maximum()) == QValidator::Acceptable)
         return QDoubleSpinBox::validate(input, pos);
-    return lenientState(number, minimum(), maximum());
+    return decimalsOf(locale(), input) > decimals() ? QValidator::Invalid : QValidator::Intermediate;
 }
 
+// The clamped number is written as the box shows it: rounded to decimals(), like the bounds, so that
+// it reads back inside the range.
 void CtrlDoubleSpinbox::fixup(QString& input) const
 {
     double number = 0.0;
     if (readDouble(locale(), input, &number))
-        input = locale().toString(clampToRange(number, minimum(), maximum()), 'g', 6);
+        input = textFromValue(clampToRange(number, minimum(), maximum()));
     QDoubleSpinBox::fixup(input);
 }
 

@@ -37,9 +37,12 @@ public:
  * as a finished edit.
  *
  * A plain number in the widget's locale (no prefix or suffix; not NaN or infinite) outside the
- * range is Intermediate instead of Invalid; fixup() clamps it into the range and writes it with
- * six significant digits in the same locale, before QDoubleSpinBox's own fix-up. Everything else
- * is validated by QDoubleSpinBox. Each step ends by emitting editingFinished().
+ * range is Intermediate instead of Invalid, unless it has more decimals than decimals(); fixup()
+ * clamps it into the range and writes it as textFromValue() does, rounded to decimals(), before
+ * QDoubleSpinBox's own fix-up: the text reads back inside the range, on the bound for a number
+ * beyond it. Everything else, a number in the range included, is validated by QDoubleSpinBox,
+ * which refuses more decimals than decimals() and reads what it accepts. Each step ends by emitting
+ * editingFinished().
  * @see CtrlSpinbox
  */
 class UTIL_UI_EXPORT CtrlDoubleSpinbox : public QDoubleSpinBox
@@ -50,9 +53,12 @@ public:
     /// A spin box with QDoubleSpinBox's defaults.
     explicit CtrlDoubleSpinbox(QWidget* parent = nullptr);
 
-    /// Intermediate for a plain number out of range, else QDoubleSpinBox::validate().
+    /**
+     * Intermediate for a plain number out of range with at most decimals() decimals (Invalid with
+     * more), else QDoubleSpinBox::validate().
+     */
     QValidator::State validate(QString& input, int& pos) const override;
-    /// Clamps a plain number into the range, then runs QDoubleSpinBox::fixup().
+    /// Writes a plain number clamped into the range as textFromValue(), then runs QDoubleSpinBox::fixup().
     void fixup(QString& input) const override;
     /// Steps as QAbstractSpinBox does, then emits editingFinished().
     void stepBy(int steps) override;
