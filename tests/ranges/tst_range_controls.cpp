@@ -21,13 +21,14 @@ class TestRangeControls : public QObject
     util::BitRangeWidget* bits = nullptr;
     util::RangeSlider* slider = nullptr;
 
-    /// The window the selector shows, as its label reads it, and the shifts it reported.
+    /// The window the selector shows, as its label reads it.
     QString label() const { return host->findChild<QLabel*>(QStringLiteral("intensity_label"))->text(); }
     static QString labelFor(int high, int low)
     {
         return QStringLiteral("Image Intensity (Bit Range: [%1;%2]):").arg(high).arg(low);
     }
-    static QList<int> shifts(const QSignalSpy& spy)
+    /// The first argument of every signal @p spy caught: the shifts or values reported.
+    static QList<int> reported(const QSignalSpy& spy)
     {
         QList<int> list;
         for (const QVariantList& arguments : spy)
@@ -84,7 +85,7 @@ private Q_SLOTS:
         QCOMPARE(bits->bitShift(), shift);
         QCOMPARE(label(), labelFor(top - lower, top - upper));
         // The host hears of a changed shift once, and only of the final one.
-        QCOMPARE(shifts(spy), shift == 8 ? QList<int>() : QList<int>({ shift }));
+        QCOMPARE(reported(spy), shift == 8 ? QList<int>() : QList<int>({ shift }));
     }
 
     void setBitRangeLeavesNoStaleShift()
@@ -94,7 +95,7 @@ private Q_SLOTS:
         QSignalSpy spy(bits, &util::BitRangeWidget::signal_bitRange);
         bits->setBitRange(16);
         QCOMPARE(bits->bitShift(), 8);
-        QCOMPARE(shifts(spy), QList<int>({ 8 }));
+        QCOMPARE(reported(spy), QList<int>({ 8 }));
     }
 
     void setBitShift_data()
@@ -118,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(
             QList<int>({ slider->minimumValue(), slider->maximumValue() }), QList<int>({ lower, lower + 7 }));
         QCOMPARE(label(), labelFor(15 - lower, 8 - lower));
-        QCOMPARE(shifts(spy), QList<int>({ result }));
+        QCOMPARE(reported(spy), QList<int>({ result }));
     }
 
     void draggingAHandleCarriesTheWindow()
@@ -130,7 +131,7 @@ private Q_SLOTS:
         drag(slider, handleAt(*slider, 5), handleAt(*slider, 1));
         QCOMPARE(QList<int>({ slider->minimumValue(), slider->maximumValue() }), QList<int>({ 1, 8 }));
         // One report per move of the window, though the slider announces each corrected window.
-        QCOMPARE(shifts(spy), QList<int>({ 3, 7 }));
+        QCOMPARE(reported(spy), QList<int>({ 3, 7 }));
     }
 
     void listenersHearTheWindowTheSliderHas()
@@ -147,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(lowers.last(), QVariantList({ 3 }));
         QCOMPARE(uppers.last(), QVariantList({ 10 }));
         QCOMPARE(label(), labelFor(12, 5));
-        QCOMPARE(shifts(spy), QList<int>({ 5 }));
+        QCOMPARE(reported(spy), QList<int>({ 5 }));
     }
 
     void keysMoveTheWindow()
@@ -167,21 +168,48 @@ private Q_SLOTS:
         QCOMPARE(key(Qt::Key_End), QList<int>({ 8, 15 }));
         QCOMPARE(key(Qt::Key_Left), QList<int>({ 7, 14 }));
         QCOMPARE(label(), labelFor(8, 1));
-        QCOMPARE(shifts(spy), QList<int>({ 7, 6, 0, 1 }));
+        QCOMPARE(reported(spy), QList<int>({ 7, 6, 0, 1 }));
+    }
+
+    void circularSliderWraps_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<bool>("invertedControls");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QList<int>>("values"); // every valueChanged
+        const auto ltr = Qt::LeftToRight;
+        const auto rtl = Qt::RightToLeft;
+        QTest::newRow("Right at max") << ltr << false << 99 << int(Qt::Key_Right) << QList<int>({ 0 });
+        QTest::newRow("Left at min") << ltr << false << 0 << int(Qt::Key_Left) << QList<int>({ 99 });
+        QTest::newRow("Right inside") << ltr << false << 50 << int(Qt::Key_Right) << QList<int>({ 51 });
+        QTest::newRow("Up at max") << ltr << false << 99 << int(Qt::Key_Up) << QList<int>();
+        // A key wraps where its step would leave the range, in the direction it steps.
+        QTest::newRow("rtl, Right at max") << rtl << false << 99 << int(Qt::Key_Right) << QList<int>({ 98 });
+        QTest::newRow("rtl, Left at max") << rtl << false << 99 << int(Qt::Key_Left) << QList<int>({ 0 });
+        QTest::newRow("rtl, Right at min") << rtl << false << 0 << int(Qt::Key_Right) << QList<int>({ 99 });
+        QTest::newRow("inverted, Left at max") << ltr << true << 99 << int(Qt::Key_Left) << QList<int>({ 0 });
     }
 
     void circularSliderWraps()
     {
-        util::CircularSlider circular(nullptr);
-        const auto press = [&](int start, Qt::Key key) {
-            circular.setValue(start);
-            QTest::keyClick(&circular, key);
-            return circular.value();
-        };
-        QCOMPARE(press(99, Qt::Key_Right), 0);
-        QCOMPARE(press(0, Qt::Key_Left), 99);
-        QCOMPARE(press(50, Qt::Key_Right), 51);
-        QCOMPARE(press(99, Qt::Key_Up), 99);
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(bool, invertedControls);
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(QList<int>, values);
+        util::CircularSlider circular(host.get());
+        circular.setOrientation(Qt::Horizontal);
+        circular.setLayoutDirection(direction);
+        circular.setInvertedControls(invertedControls);
+        circular.setValue(start);
+        circular.show();
+        circular.setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(circular.hasFocus());
+        QSignalSpy spy(&circular, &QAbstractSlider::valueChanged);
+        QTest::keyClick(&circular, Qt::Key(key));
+        QCOMPARE(reported(spy), values);
+        QCOMPARE(circular.value(), values.isEmpty() ? start : values.last());
     }
 };
 

@@ -10,14 +10,22 @@ CircularSlider::CircularSlider(QWidget* parent)
 
 void CircularSlider::keyPressEvent(QKeyEvent* event)
 {
-    const bool wrapToMinimum = event->key() == Qt::Key_Right && value() >= maximum();
-    const bool wrapToMaximum = event->key() == Qt::Key_Left && value() <= minimum();
-    QSlider::keyPressEvent(event);
-    if (wrapToMinimum) {
-        setValue(minimum());
-    } else if (wrapToMaximum) {
-        setValue(maximum());
+    if (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right) {
+        QSlider::keyPressEvent(event);
+        return;
     }
+    // QAbstractSlider decides which way the key steps; a step past an end goes round to the other
+    // end before the new value goes out.
+    const QMetaObject::Connection wrap
+        = connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
+              if (action == SliderSingleStepAdd && value() >= maximum()) {
+                  setSliderPosition(minimum());
+              } else if (action == SliderSingleStepSub && value() <= minimum()) {
+                  setSliderPosition(maximum());
+              }
+          });
+    QSlider::keyPressEvent(event);
+    disconnect(wrap);
 }
 
 } // namespace util

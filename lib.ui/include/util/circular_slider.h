@@ -9,9 +9,13 @@ namespace util {
 /**
  * @brief A slider whose arrow keys wrap around at the ends of the range.
  *
- * Right arrow at maximum() goes to minimum(); Left arrow at minimum() goes to
- * maximum(). All other keys, and the arrows anywhere else, behave as in
- * QSlider. Vertical by default, like QSlider.
+ * A Left or Right arrow that would step past one end of the range goes to
+ * the other end: with the default controls, Right at maximum() goes to
+ * minimum() and Left at minimum() goes to maximum(). The arrows step as in
+ * QSlider, so inverted controls and a right-to-left layout turn them round,
+ * and the wrap with them. valueChanged() goes out once, with the new value.
+ * All other keys, and the arrows anywhere else, behave as in QSlider.
+ * Vertical by default, like QSlider.
  */
 class UTIL_UI_EXPORT CircularSlider : public QSlider
 {
@@ -21,7 +25,7 @@ public:
     explicit CircularSlider(QWidget* parent);
 
 protected:
-    /// Steps as QSlider does, wrapping Right at the maximum and Left at the minimum.
+    /// Steps as QSlider does, wrapping a Left or Right step past an end to the other end.
     void keyPressEvent(QKeyEvent* event) override;
 };
 
