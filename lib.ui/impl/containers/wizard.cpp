@@ -3,6 +3,7 @@
 #include "containers/containers_logging.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -127,12 +128,24 @@ public:
         Q_EMIT owner->signal_indexChanged(button->property(indexProperty).toInt());
     }
 
+    // Translates the form's texts into the current language, keeping a title the host set.
+    void retranslate()
+    {
+        const QString title = owner->windowTitle();
+        ui.retranslateUi(owner);
+        const QString translatedTitle = owner->windowTitle();
+        if (title != formTitle)
+            owner->setWindowTitle(title);
+        formTitle = translatedTitle;
+    }
+
     WizardForm ui;
     Wizard* const owner;
     QPointer<QWidget> content;
     QPushButton* currentStep = nullptr;
     QString stepStyle;
     std::vector<QPushButton*> steps;
+    QString formTitle; // the window title as the form last set it
 };
 
 Wizard::Wizard(QWidget* parent)
@@ -140,6 +153,7 @@ Wizard::Wizard(QWidget* parent)
     , d(std::make_unique<WizardPrivate>(this))
 {
     d->ui.setupUi(this);
+    d->formTitle = windowTitle();
     d->ui.verticalLayout_2->setContentsMargins(0, 0, 0, 0);
     d->ui.verticalLayout_2->setSpacing(0);
     setStyleSheet(QStringLiteral("QWidget { background-color: white; }"));
@@ -175,6 +189,13 @@ Wizard::Wizard(QWidget* parent)
 }
 
 Wizard::~Wizard() = default;
+
+void Wizard::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        d->retranslate();
+    QWidget::changeEvent(event);
+}
 
 void Wizard::addStep(const QString& name)
 {

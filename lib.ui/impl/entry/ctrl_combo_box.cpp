@@ -1,5 +1,6 @@
 #include <util/ctrl_combo_box.h>
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
@@ -7,12 +8,26 @@ namespace util {
 
 CtrlComboBox::CtrlComboBox(QWidget* parent)
     : QComboBox(parent)
-    , m_errorText(tr("--Invalid Values--"))
+    , m_errorText(defaultErrorText())
 { }
+
+QString CtrlComboBox::defaultErrorText()
+{
+    return tr("--Invalid Values--");
+}
 
 void CtrlComboBox::setErrorText(const QString& text)
 {
     m_errorText = text;
+    m_hostErrorText = true;
+}
+
+void CtrlComboBox::changeEvent(QEvent* event)
+{
+    // QWidget repaints after a language change.
+    if (event->type() == QEvent::LanguageChange && !m_hostErrorText)
+        m_errorText = defaultErrorText();
+    QComboBox::changeEvent(event);
 }
 
 void CtrlComboBox::focusInEvent(QFocusEvent* event)

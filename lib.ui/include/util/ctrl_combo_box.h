@@ -17,12 +17,17 @@ class UTIL_UI_EXPORT CtrlComboBox : public QComboBox
     Q_OBJECT
 
 public:
-    /// A combo box whose error text is "--Invalid Values--".
+    /// A combo box whose error text is "--Invalid Values--", in the application's language.
     explicit CtrlComboBox(QWidget* parent = nullptr);
 
-    /// The text shown while no item is selected.
+    /**
+     * The text shown while no item is selected. Until setErrorText() it is "--Invalid Values--",
+     * translated again whenever the application's language changes (a translator installed or
+     * removed).
+     */
     QString errorText() const { return m_errorText; }
-    /// Stores the text shown without a current item; it appears with the next paint.
+    /// Stores the text shown without a current item; it appears with the next paint. The host's
+    /// text is kept as given across language changes.
     void setErrorText(const QString& text);
 
 Q_SIGNALS:
@@ -30,6 +35,8 @@ Q_SIGNALS:
     void signal_hasFocus();
 
 protected:
+    /// Translates the default error text again on QEvent::LanguageChange.
+    void changeEvent(QEvent* event) override;
     /// Emits signal_hasFocus(), then takes the focus as QComboBox does (an editable box shows the
     /// cursor; Tab and Backtab select its text).
     void focusInEvent(QFocusEvent* event) override;
@@ -37,7 +44,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static QString defaultErrorText();
+
     QString m_errorText;
+    bool m_hostErrorText = false; // set by setErrorText(): no longer the translated default
 };
 
 } // namespace util

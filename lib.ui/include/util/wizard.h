@@ -99,6 +99,13 @@ public:
     /// The page shown, or null before the first setContent() or once the page was deleted.
     QWidget* content();
 
+protected:
+    /**
+     * On QEvent::LanguageChange (a translator installed or removed) translates Previous, Next,
+     * Close and the form's window title again; a window title the host set is left alone.
+     */
+    void changeEvent(QEvent* event) override;
+
 Q_SIGNALS:
     /// The current step changed to @p value, by the user or by the navigation calls.
     void signal_indexChanged(int value);
