@@ -27,6 +27,7 @@ private Q_SLOTS:
     void texts();
     void savedFolders_data();
     void savedFolders();
+    void emptyStoredFoldersFallBack();
     void ccfFallbacks();
     void createCache();
 
@@ -83,13 +84,20 @@ void TestHelpers::savedFolders_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("expected"); // stored and read back; empty: stored, read as not saved
     QTest::newRow("file") << "C:/data/run1/profile.dat" << 0 << "C:/data/run1";
     QTest::newRow("file, bare name") << "profile.dat" << 0 << "";
     QTest::newRow("file, trailing slash") << "C:/data/" << 0 << "C:/data";
+    QTest::newRow("file in the root") << "/profile.dat" << 0 << "/";
+    QTest::newRow("file, backslashes") << "C:\\data\\f.dat" << 0 << "C:/data";
+    QTest::newRow("file, mixed separators") << "C:\\data/run1\\f.dat" << 0 << "C:/data/run1";
+    QTest::newRow("file, network share") << "\\\\server\\share\\f.dat" << 0 << "//server/share";
     QTest::newRow("group") << "/home/op/groups/line3.grp" << 1 << "/home/op/groups";
+    QTest::newRow("group in the root") << "/line3.grp" << 1 << "/";
     QTest::newRow("directory, unchanged") << "/home/op/exports/" << 2 << "/home/op/exports/";
+    QTest::newRow("directory, empty") << "" << 2 << "";
     QTest::newRow("ccf") << "/opt/cam/user/left.ccf" << 3 << "/opt/cam/user";
+    QTest::newRow("ccf, backslashes") << "D:\\cam\\left.ccf" << 3 << "D:/cam";
 }
 
 void TestHelpers::savedFolders()
@@ -106,9 +114,27 @@ void TestHelpers::savedFolders()
     const char* const keys[] = { "saved_file_path", "saved_group_path", "saved_directory_path", "ccf_path" };
     save[kind](path);
     QCOMPARE(QSettings().value(QLatin1String(keys[kind])), QVariant(expected));
-    // The kinds do not share a key; unsaved ones fall back to the download folder (or nothing).
+    // The kinds do not share a key; unsaved ones, and a saved empty folder, fall back to the
+    // download folder (or nothing).
     for (int other = 0; other < 4; ++other)
-        QCOMPARE(read[other](), other == kind ? expected : downloads());
+        QCOMPARE(read[other](), other == kind && !expected.isEmpty() ? expected : downloads());
+}
+
+// An empty folder stored by an earlier version reads as none saved.
+void TestHelpers::emptyStoredFoldersFallBack()
+{
+    QSettings settings;
+    for (const char* key : { "saved_file_path", "saved_group_path", "saved_directory_path", "ccf_path" })
+        settings.setValue(QLatin1String(key), QString());
+    settings.sync();
+    QCOMPARE(util::FileHelper::savedFilePath(), downloads());
+    QCOMPARE(util::FileHelper::savedGroupPath(), downloads());
+    QCOMPARE(util::FileHelper::savedDirectoryPath(), downloads());
+    QCOMPARE(util::FileHelper::savedCcfPath(), downloads());
+    const QString sdk = m_root.filePath(QStringLiteral("sdk"));
+    qputenv("VELMORADIR", QDir::toNativeSeparators(sdk).toLocal8Bit());
+    QCOMPARE(
+        util::FileHelper::savedCcfPath(), QDir::toNativeSeparators(sdk + QStringLiteral("/CamFiles/User")));
 }
 
 void TestHelpers::ccfFallbacks()

@@ -3,6 +3,7 @@
 #include "containers/containers_logging.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -17,12 +18,13 @@ const QString groupPathKey = QStringLiteral("saved_group_path");
 const QString directoryPathKey = QStringLiteral("saved_directory_path");
 const QString ccfPathKey = QStringLiteral("ccf_path");
 
-// The folder part of a file path with forward slashes, by string operations only.
-QString folderOf(const QString& path)
+// The folder of a file path, written with forward slashes: QFileInfo::path() once both separators
+// read as "/" ("/profile.dat" keeps "/", "C:\data\f.dat" keeps "C:/data"). The file system is not
+// consulted. A bare file name has no folder to keep, where QFileInfo would answer ".".
+QString folderOf(QString path)
 {
-    QStringList parts = path.split(QLatin1Char('/'));
-    parts.removeLast();
-    return parts.join(QLatin1Char('/'));
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path.contains(QLatin1Char('/')) ? QFileInfo(path).path() : QString();
 }
 
 void store(const QString& key, const QString& value)
@@ -30,12 +32,14 @@ void store(const QString& key, const QString& value)
     QSettings().setValue(key, value);
 }
 
+// The stored folder; none when the key is missing or holds an empty string (a file saved without
+// a folder, or a root file remembered by earlier versions), so that the fall-back applies.
 std::optional<QString> stored(const QString& key)
 {
-    const QSettings settings;
-    if (!settings.contains(key))
+    const QString value = QSettings().value(key).toString();
+    if (value.isEmpty())
         return std::nullopt;
-    return settings.value(key).toString();
+    return value;
 }
 
 QString downloadFolder()
