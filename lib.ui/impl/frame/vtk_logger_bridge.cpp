@@ -15,8 +15,12 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+
+#if __has_include(<execinfo.h>) && __has_include(<dlfcn.h>)
 #include <dlfcn.h>
 #include <execinfo.h>
+#define UTIL_UI_HAVE_BACKTRACE 1
+#endif
 
 namespace util::detail {
 
@@ -47,6 +51,12 @@ bool stderrTakenOver()
  */
 bool raisedThroughOutputWindow()
 {
+#ifndef UTIL_UI_HAVE_BACKTRACE
+    // No stack walk on this platform: every message counts as the host's, so
+    // VTK's own errors and warnings reach stderr through vtkLogger as they
+    // would without this library, and none is forwarded (see onMessage).
+    return false;
+#else
     void* frames[16];
     const int depth = backtrace(frames, 16);
     for (int i = 0; i < depth; ++i) {
@@ -56,6 +66,7 @@ bool raisedThroughOutputWindow()
             return true;
     }
     return false;
+#endif
 }
 
 void forward(vtkLogger::Verbosity verbosity, const QString& text)
@@ -72,7 +83,12 @@ void forward(vtkLogger::Verbosity verbosity, const QString& text)
 void onMessage(void*, const vtkLogger::Message& message)
 {
     const bool toStderr = message.verbosity <= stderrLevel && stderrTakenOver();
+#ifdef UTIL_UI_HAVE_BACKTRACE
+    // Only where the origin can be told: the output window forwards the macros' messages itself.
     const bool toLog = forwarding && message.verbosity <= vtkLogger::VERBOSITY_INFO;
+#else
+    const bool toLog = false;
+#endif
     if (!toStderr && !toLog)
         return;
     if (OutputRedirector::SafeDownCast(vtkOutputWindow::GetInstance()) && raisedThroughOutputWindow())
