@@ -15,7 +15,12 @@
 #include <QVTKOpenGLNativeWidget.h>
 #include <QtTest>
 
+#include <vtkCharArray.h>
+#include <vtkImageData.h>
+#include <vtkRenderWindow.h>
 #include <vtkTable.h>
+#include <vtkUnsignedCharArray.h>
+#include <vtkWindowToImageFilter.h>
 
 #include <cmath>
 #include <limits>
@@ -30,6 +35,8 @@ private Q_SLOTS:
     void refusesWhatItCannotThin();
     void samePictureAsEveryMarker();
     void hiddenPointsStayReachable();
+    void maskedPointsStayHidden();
+    void tiledExportSamePicture();
     void cleanupTestCase() { keepGlDriverLoaded(); }
 
 private:
@@ -37,6 +44,17 @@ private:
     void openChart();
     /// The chart's frame as an image, rendered now.
     QImage frame();
+    /// The chart rendered @p scale times larger in tiles of the window's size, as large exports are.
+    QImage tiledFrame(int scale);
+    /// Shows four dense noisy profiles, on which most markers fall on pixels another marker already painted.
+    void showDenseProfiles();
+    /// The number of pixels that differ between @p a and @p b, and the number of saturated ones in @p b.
+    static std::pair<int, int> difference(const QImage& a, const QImage& b);
+    void setThinning(bool on);
+    /// Renders until the layout stops moving.
+    void settle();
+
+    Vorn3dParametricCurveArray curves[4];
 
     std::unique_ptr<util::ChartWidget> chart;
     util::ChartWidgetPrivate* d = nullptr;
@@ -54,7 +72,7 @@ void TstMarkerThinning::keepsOnePointPerCell()
         5.05f, 2.15f, 5.15f };
     util::MarkerThinning thinning;
     vtkIdType kept = -1;
-    const float* points = thinning.thin(xy, 9, matrix, 100, 100, 2.0f, kept);
+    const float* points = thinning.thin(xy, 9, nullptr, 0, matrix, 100, 100, 2.0f, kept);
     QVERIFY(points);
     QCOMPARE(kept, vtkIdType(4));
     const float expected[] = { 2.15f, 5, 2.3f, 5, -5.45f, 5, 2.15f, 5.15f };
@@ -62,9 +80,17 @@ void TstMarkerThinning::keepsOnePointPerCell()
         QCOMPARE(points[i], expected[i]);
 
     // A second call starts afresh.
-    points = thinning.thin(xy + 2, 1, matrix, 100, 100, 2.0f, kept);
+    points = thinning.thin(xy + 2, 1, nullptr, 0, matrix, 100, 100, 2.0f, kept);
     QCOMPARE(kept, vtkIdType(1));
     QCOMPARE(points[0], 2.2f);
+
+    // Skipped points leave their cell to the next point in it.
+    const vtkIdType skipped[] = { 0, 3, 6, 20 };
+    points = thinning.thin(xy, 9, skipped, 4, matrix, 100, 100, 2.0f, kept);
+    QCOMPARE(kept, vtkIdType(4));
+    const float second[] = { 2.2f, 5, 2.3f, 5, -5.45f, 5, 2.15f, 5.15f };
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(points[i], second[i]);
 }
 
 void TstMarkerThinning::refusesWhatItCannotThin()
@@ -73,13 +99,14 @@ void TstMarkerThinning::refusesWhatItCannotThin()
     const float xy[] = { 1, 1 };
     util::MarkerThinning thinning;
     vtkIdType kept = -1;
-    QVERIFY(!thinning.thin(nullptr, 1, identity, 10, 10, 2.0f, kept));
-    QVERIFY(!thinning.thin(xy, 0, identity, 10, 10, 2.0f, kept));
-    QVERIFY(!thinning.thin(xy, 1, identity, 0, 10, 2.0f, kept));
-    QVERIFY(!thinning.thin(xy, 1, identity, 10, 10, 0.0f, kept));
-    QVERIFY(!thinning.thin(xy, 1, identity, 10, 10, std::numeric_limits<float>::quiet_NaN(), kept));
-    QVERIFY(!thinning.thin(xy, 1, identity, 10, 10, 1e9f, kept));
-    QVERIFY(!thinning.thin(xy, 1, identity, 1 << 30, 1 << 30, 2.0f, kept));
+    QVERIFY(!thinning.thin(nullptr, 1, nullptr, 0, identity, 10, 10, 2.0f, kept));
+    QVERIFY(!thinning.thin(xy, 0, nullptr, 0, identity, 10, 10, 2.0f, kept));
+    QVERIFY(!thinning.thin(xy, 1, nullptr, 0, identity, 0, 10, 2.0f, kept));
+    QVERIFY(!thinning.thin(xy, 1, nullptr, 0, identity, 10, 10, 0.0f, kept));
+    QVERIFY(
+        !thinning.thin(xy, 1, nullptr, 0, identity, 10, 10, std::numeric_limits<float>::quiet_NaN(), kept));
+    QVERIFY(!thinning.thin(xy, 1, nullptr, 0, identity, 10, 10, 1e9f, kept));
+    QVERIFY(!thinning.thin(xy, 1, nullptr, 0, identity, 1 << 30, 1 << 30, 2.0f, kept));
     QCOMPARE(kept, vtkIdType(0));
 }
 
@@ -100,17 +127,29 @@ QImage TstMarkerThinning::frame()
     return d->renderingWindow->grabFramebuffer();
 }
 
-void TstMarkerThinning::samePictureAsEveryMarker()
+QImage TstMarkerThinning::tiledFrame(int scale)
 {
-    openChart();
-    if (QTest::currentTestFailed())
-        return;
+    vtkNew<vtkWindowToImageFilter> grab;
+    grab->SetInput(d->renderingWindow->renderWindow);
+    grab->SetScale(scale);
+    grab->SetInputBufferTypeToRGB();
+    grab->ReadFrontBufferOff();
+    grab->ShouldRerenderOn();
+    grab->Update();
+    vtkImageData* image = grab->GetOutput();
+    const int* dims = image->GetDimensions();
+    QImage result(dims[0], dims[1], QImage::Format_RGB888);
+    const auto* rgb = static_cast<const uchar*>(image->GetScalarPointer());
+    for (int y = 0; y < dims[1]; ++y)
+        std::copy_n(rgb + std::size_t(3 * dims[0] * y), 3 * dims[0], result.scanLine(dims[1] - 1 - y));
+    return result;
+}
 
-    // Four dense noisy profiles: most markers fall on pixels another marker already painted.
+void TstMarkerThinning::showDenseProfiles()
+{
     VornProfileGenerator generator(5);
     generator.setPointCount(20000);
     generator.setNoise(0.5);
-    Vorn3dParametricCurveArray curves[4];
     std::vector<util::ChartPlot> list(4);
     for (int i = 0; i < 4; ++i) {
         generator.fill(curves[i], 0.0, 1.3 * i);
@@ -119,27 +158,52 @@ void TstMarkerThinning::samePictureAsEveryMarker()
         list[std::size_t(i)].color = QColor::fromHsv(i * 90, 255, 255);
     }
     chart->setData(list);
+    settle();
+}
+
+void TstMarkerThinning::settle()
+{
     // The first paints fit the axes to the window's aspect ratio.
-    QImage thinned = frame();
+    QImage last = frame();
     for (int i = 0; i < 5; ++i) {
         const QImage next = frame();
-        if (next == thinned)
-            break;
-        thinned = next;
+        if (next == last)
+            return;
+        last = next;
     }
+}
+
+std::pair<int, int> TstMarkerThinning::difference(const QImage& a, const QImage& b)
+{
+    int differing = 0;
+    int lit = 0;
+    for (int y = 0; y < b.height(); ++y) {
+        for (int x = 0; x < b.width(); ++x) {
+            differing += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+            lit += QColor(b.pixel(x, y)).hsvSaturation() > 128 ? 1 : 0;
+        }
+    }
+    return { differing, lit };
+}
+
+void TstMarkerThinning::setThinning(bool on)
+{
     for (vtkPlot* plot : d->plots)
-        util::PlotPoints::SafeDownCast(plot)->ThinMarkersOff();
+        util::PlotPoints::SafeDownCast(plot)->SetThinMarkers(on);
+}
+
+void TstMarkerThinning::samePictureAsEveryMarker()
+{
+    openChart();
+    if (QTest::currentTestFailed())
+        return;
+    showDenseProfiles();
+    const QImage thinned = frame();
+    setThinning(false);
     const QImage every = frame();
     QCOMPARE(thinned.size(), QSize(800, 600));
     // Markers are on screen, and the two pictures differ in no more than a few edge pixels.
-    int differing = 0;
-    int lit = 0;
-    for (int y = 0; y < every.height(); ++y) {
-        for (int x = 0; x < every.width(); ++x) {
-            differing += thinned.pixel(x, y) != every.pixel(x, y) ? 1 : 0;
-            lit += QColor(every.pixel(x, y)).hsvSaturation() > 128 ? 1 : 0;
-        }
-    }
+    const auto [differing, lit] = difference(thinned, every);
     QVERIFY2(lit > 5000, qPrintable(QString::number(lit)));
     QVERIFY2(differing <= lit / 1000, qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(lit)));
 }
@@ -176,6 +240,55 @@ void TstMarkerThinning::hiddenPointsStayReachable()
         vtkVector2f location;
         QCOMPARE(plot->GetNearestPoint(at, tolerance, &location), vtkIdType(i));
     }
+}
+
+void TstMarkerThinning::maskedPointsStayHidden()
+{
+    openChart();
+    if (QTest::currentTestFailed())
+        return;
+    // Five points far apart; VTK's valid-point mask hides the second and the fourth.
+    Vorn3dParametricCurveArray sparse;
+    sparse.SetValidPoints({ { 0, 0 }, { 25, 10 }, { 50, 20 }, { 75, 30 }, { 100, 40 } });
+    util::ChartPlot series;
+    series.curves = &sparse;
+    series.name = QStringLiteral("sparse");
+    series.color = QColor(0, 255, 0);
+    chart->setData({ series });
+    vtkNew<vtkCharArray> mask;
+    mask->SetName("mask");
+    for (char valid : { 1, 0, 1, 0, 1 })
+        mask->InsertNextValue(valid);
+    d->tables[0]->AddColumn(mask);
+    auto* plot = util::PlotPoints::SafeDownCast(d->plots.at(0));
+    plot->SetValidPointMaskName("mask");
+    plot->SetMarkerSize(10.0f);
+    settle();
+    const QImage thinned = frame();
+    setThinning(false);
+    const QImage every = frame();
+    const auto [differing, lit] = difference(thinned, every);
+    QVERIFY2(lit > 100, qPrintable(QString::number(lit))); // three markers of 10 x 10 pixels
+    QCOMPARE(differing, 0);
+}
+
+void TstMarkerThinning::tiledExportSamePicture()
+{
+    openChart();
+    if (QTest::currentTestFailed())
+        return;
+    // Twice the window's size, rendered in four tiles: each tile moves the device away from the scene's
+    // origin.
+    showDenseProfiles();
+    // The first tile of the first large rendering is laid out before the chart knows the larger size.
+    tiledFrame(2);
+    const QImage thinned = tiledFrame(2);
+    setThinning(false);
+    const QImage every = tiledFrame(2);
+    QCOMPARE(thinned.size(), QSize(1600, 1200));
+    const auto [differing, lit] = difference(thinned, every);
+    QVERIFY2(lit > 20000, qPrintable(QString::number(lit)));
+    QVERIFY2(differing <= lit / 1000, qPrintable(QStringLiteral("%1 of %2").arg(differing).arg(lit)));
 }
 
 QTEST_MAIN(TstMarkerThinning)

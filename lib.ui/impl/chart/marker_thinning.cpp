@@ -15,8 +15,8 @@ constexpr int cellsPerPixel = 4;
 
 } // namespace
 
-float* MarkerThinning::thin(const float* xy, vtkIdType count, const double matrix[9], int width, int height,
-    float size, vtkIdType& kept)
+float* MarkerThinning::thin(const float* xy, vtkIdType count, const vtkIdType* skipped,
+    vtkIdType skippedCount, const double matrix[9], int width, int height, float size, vtkIdType& kept)
 {
     kept = 0;
     if (!xy || count <= 0 || width <= 0 || height <= 0 || !(size > 0.0f) || size > 65536.0f)
@@ -29,7 +29,12 @@ float* MarkerThinning::thin(const float* xy, vtkIdType count, const double matri
         return nullptr; // far beyond any screen
     covered.assign(std::size_t((columns * rows + 63) / 64), 0);
     points.resize(std::size_t(2 * count));
+    vtkIdType nextSkipped = 0;
     for (vtkIdType i = 0; i < count; ++i) {
+        while (nextSkipped < skippedCount && skipped[nextSkipped] < i)
+            ++nextSkipped;
+        if (nextSkipped < skippedCount && skipped[nextSkipped] == i)
+            continue;
         const double px = xy[2 * i];
         const double py = xy[2 * i + 1];
         const double x = matrix[0] * px + matrix[1] * py + matrix[2];

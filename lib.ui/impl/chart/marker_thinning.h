@@ -17,24 +17,27 @@ namespace util {
  * The kept markers paint the picture all markers would, up to a few edge
  * pixels where the renderer's sampling of a marker depends on its exact
  * sub-pixel position. Points whose marker lies wholly outside the device, or
- * with a non-finite position, are dropped. The buffers are kept between calls,
- * so a live chart allocates nothing per frame.
+ * with a non-finite position, are dropped, and so are the points named as
+ * skipped (VTK's bad points: a non-finite coordinate or a zero in the plot's
+ * valid-point mask). The buffers are kept between calls, so a live chart
+ * allocates nothing per frame.
  */
 class UTIL_UI_EXPORT MarkerThinning
 {
 public:
     /**
      * Thins @p count points stored as x0, y0, x1, y1, ... in plot coordinates.
+     * @param skipped the ids of the points not to paint, ascending; null when @p skippedCount is 0
      * @param matrix the row-major 3 x 3 transform from plot coordinates to device pixels
-     * @param width, height the device size in pixels
+     * @param width, height the size in pixels of the device's area, which starts at device pixel (0, 0)
      * @param size the marker size in pixels
      * @return the kept points, in their original order, in plot coordinates,
      *         valid until the next call (@p kept receives their number); null
      *         when the points cannot be thinned (no points, a size outside
      *         (0, 65536] or a device far beyond any screen): paint them all.
      */
-    float* thin(const float* xy, vtkIdType count, const double matrix[9], int width, int height, float size,
-        vtkIdType& kept);
+    float* thin(const float* xy, vtkIdType count, const vtkIdType* skipped, vtkIdType skippedCount,
+        const double matrix[9], int width, int height, float size, vtkIdType& kept);
 
 private:
     std::vector<std::uint64_t> covered; ///< one bit per cell

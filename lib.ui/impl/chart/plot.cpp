@@ -13,7 +13,6 @@
 #include <vtkContext2D.h>
 #include <vtkContextDevice2D.h>
 #include <vtkContextMouseEvent.h>
-#include <vtkContextScene.h>
 #include <vtkContextTransform.h>
 #include <vtkIdTypeArray.h>
 #include <vtkMatrix3x3.h>
@@ -21,7 +20,6 @@
 #include <vtkOpenGLGL2PSHelper.h>
 #include <vtkPen.h>
 #include <vtkPoints2D.h>
-#include <vtkRenderer.h>
 #include <vtkTransform2D.h>
 #include <vtkUnsignedCharArray.h>
 
@@ -84,10 +82,11 @@ vtkIdType PlotPoints::GetNearestPoint(
 bool PlotPoints::Paint(vtkContext2D* painter)
 {
     vtkContextDevice2D* device = painter ? painter->GetDevice() : nullptr;
-    // The device's matrix maps to the pixels of the scene's viewport.
-    vtkRenderer* renderer = GetScene() ? GetScene()->GetRenderer() : nullptr;
+    // The device's matrix maps the part of the scene that it shows (all of it, or one tile of a large export)
+    // to device pixels from (0, 0) on; the device's viewport rectangle gives the size of that part.
+    const vtkRecti area = device ? device->GetViewportRect() : vtkRecti();
     vtkOpenGLGL2PSHelper* exporter = vtkOpenGLGL2PSHelper::GetInstance();
-    const bool plain = ThinMarkers && Visible && device && renderer && !device->GetBufferIdMode() && Points
+    const bool plain = ThinMarkers && Visible && device && !device->GetBufferIdMode() && Points
         && Points->GetDataType() == VTK_FLOAT && Points->GetNumberOfPoints() > 0
         && MarkerStyle != VTK_MARKER_NONE && MarkerSize > 0.0f && !(ScalarVisibility && Colors)
         && !(Selection && Selection->GetNumberOfTuples() > 0)
@@ -99,9 +98,11 @@ bool PlotPoints::Paint(vtkContext2D* painter)
     vtkNew<vtkMatrix3x3> matrix;
     device->GetMatrix(matrix);
     vtkIdType kept = 0;
-    float* points
-        = thinning->thin(static_cast<const float*>(Points->GetVoidPointer(0)), Points->GetNumberOfPoints(),
-            matrix->GetData(), renderer->GetSize()[0], renderer->GetSize()[1], MarkerSize, kept);
+    // VTK's bad points, a non-finite coordinate or a zero in the valid-point mask, are not painted.
+    const vtkIdType bad = BadPoints ? BadPoints->GetNumberOfTuples() : 0;
+    float* points = thinning->thin(static_cast<const float*>(Points->GetVoidPointer(0)),
+        Points->GetNumberOfPoints(), bad > 0 ? BadPoints->GetPointer(0) : nullptr, bad, matrix->GetData(),
+        area.GetWidth(), area.GetHeight(), MarkerSize, kept);
     if (!points)
         return Superclass::Paint(painter);
     painter->ApplyPen(Pen);
