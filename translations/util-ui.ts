@@ -48,6 +48,17 @@
     </message>
 </context>
 <context>
+    <name>util::BitRangeWidget</name>
+    <message>
+        <source>Bit range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>util::CtrlComboBox</name>
     <message>
         <source>--Invalid Values--</source>
@@ -58,6 +69,21 @@
     <name>util::PlainTextEdit</name>
     <message>
         <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>util::RangeSlider</name>
+    <message>
+        <source>Lower value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

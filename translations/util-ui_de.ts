@@ -48,6 +48,17 @@
     </message>
 </context>
 <context>
+    <name>util::BitRangeWidget</name>
+    <message>
+        <source>Bit range</source>
+        <translation>Bitbereich</translation>
+    </message>
+    <message>
+        <source>Bits %1 to %2</source>
+        <translation>Bits %1 bis %2</translation>
+    </message>
+</context>
+<context>
     <name>util::CtrlComboBox</name>
     <message>
         <source>--Invalid Values--</source>
@@ -59,6 +70,21 @@
     <message>
         <source>Clear</source>
         <translation>Leeren</translation>
+    </message>
+</context>
+<context>
+    <name>util::RangeSlider</name>
+    <message>
+        <source>Lower value</source>
+        <translation>Unterer Wert</translation>
+    </message>
+    <message>
+        <source>Upper value</source>
+        <translation>Oberer Wert</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,10 @@
 #include <util/bit_range_widget.h>
 #include <util/range_slider.h>
 
+#include "ranges/bit_range_panel.h"
 #include "ranges/ranges_logging.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -26,7 +28,7 @@ BitRangeWidget::BitRangeWidget(QObject* parent)
     m_rangeSlider->setOrientation(Qt::Horizontal);
     m_rangeSlider->setTickPosition(QSlider::TicksBelow);
 
-    auto* container = new QWidget;
+    auto* container = new BitRangePanel(*m_rangeSlider);
     container->setObjectName(QStringLiteral("bit_range_widget"));
     container->setStyleSheet(QStringLiteral("QLabel {color: black; font-weight: normal; }"));
     auto* layout = new QVBoxLayout;
@@ -40,6 +42,8 @@ BitRangeWidget::BitRangeWidget(QObject* parent)
     layout->addWidget(m_rangeSlider);
     layout->addWidget(description);
     container->setLayout(layout);
+    // The label of the shown bits names the slider for screen readers.
+    m_intensityLabel->setBuddy(m_rangeSlider);
     setDefaultWidget(container);
 
     setBitRange(16);
@@ -123,9 +127,20 @@ void BitRangeWidget::placeWindow(int min, int max)
 void BitRangeWidget::updateLabel()
 {
     const int top = m_rangeSlider->maximum();
-    m_intensityLabel->setText(QStringLiteral("Image Intensity (Bit Range: [%1;%2]):")
-                                  .arg(top - m_rangeSlider->minimumValue())
-                                  .arg(top - m_rangeSlider->maximumValue()));
+    const QString text = QStringLiteral("Image Intensity (Bit Range: [%1;%2]):")
+                             .arg(top - m_rangeSlider->minimumValue())
+                             .arg(top - m_rangeSlider->maximumValue());
+    if (text == m_intensityLabel->text()) {
+        return;
+    }
+    m_intensityLabel->setText(text);
+    // The shown bits are the panel's accessible value, and the label is the slider's name.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent shown(defaultWidget(), top - m_rangeSlider->maximumValue());
+        QAccessible::updateAccessibility(&shown);
+        QAccessibleEvent name(m_rangeSlider, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
+    }
 }
 
 } // namespace util

@@ -1,5 +1,6 @@
 #include "ranges/range_slider_p.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QStyleOptionSlider>
@@ -85,6 +86,15 @@ bool RangeSliderPrivate::handleAt(const QPoint& point, int position, int value, 
     return control == QStyle::SC_SliderHandle;
 }
 
+QRect RangeSliderPrivate::handleRect(Handle handle) const
+{
+    // handleAt() finds the rectangle on the way to its hit test.
+    QRect rect;
+    const bool lower = handle == MinimumHandle;
+    handleAt({}, lower ? minimumPosition : maximumPosition, lower ? minimumValue : maximumValue, &rect);
+    return rect;
+}
+
 RangeSliderPrivate::Handle RangeSliderPrivate::pickHandle(
     const QPoint& point, QRect* minimumRect, QRect* maximumRect) const
 {
@@ -153,6 +163,51 @@ RangeSliderPrivate::Span RangeSliderPrivate::movedTo(Handle handle, int position
 int RangeSliderPrivate::activePosition() const
 {
     return activeHandle == MinimumHandle ? minimumPosition : maximumPosition;
+}
+
+int RangeSliderPrivate::activeValue() const
+{
+    return activeHandle == MinimumHandle ? minimumValue : maximumValue;
+}
+
+void RangeSliderPrivate::activate(Handle handle)
+{
+    const int valueBefore = activeValue();
+    activeHandle = handle;
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    if (activeValue() != valueBefore) {
+        QAccessibleValueChangeEvent value(&q, activeValue());
+        QAccessible::updateAccessibility(&value);
+    }
+    if (q.hasFocus()) {
+        QAccessibleEvent focus(&q, QAccessible::Focus);
+        focus.setChild(accessibleChild(handle));
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void RangeSliderPrivate::notifyAccessibleValues(Span before)
+{
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    // Child -1 is the slider itself, whose value is the active handle's.
+    const auto notify = [this](int child, int value) {
+        QAccessibleValueChangeEvent event(&q, value);
+        event.setChild(child);
+        QAccessible::updateAccessibility(&event);
+    };
+    if (minimumValue != before.min) {
+        notify(accessibleChild(MinimumHandle), minimumValue);
+    }
+    if (maximumValue != before.max) {
+        notify(accessibleChild(MaximumHandle), maximumValue);
+    }
+    if (activeValue() != (activeHandle == MinimumHandle ? before.min : before.max)) {
+        notify(-1, activeValue());
+    }
 }
 
 bool RangeSliderPrivate::moveActiveHandle(qint64 position)
@@ -314,6 +369,7 @@ void RangeSlider::setValues(int min, int max)
         return;
     }
     update();
+    d->notifyAccessibleValues(valuesBefore);
     d->announce(positionsBefore, valuesBefore,
         { RangeSliderPrivate::PositionsSignal, RangeSliderPrivate::MinimumPositionSignal,
             RangeSliderPrivate::MaximumPositionSignal, RangeSliderPrivate::ValuesSignal,
@@ -430,7 +486,7 @@ void RangeSlider::mousePressEvent(QMouseEvent* event)
         d->clickOffset = pixel - d->along((lower ? lowerRect : upperRect).topLeft());
         setSliderDown(true);
         if (d->activeHandle != handle) {
-            d->activeHandle = handle;
+            d->activate(handle);
             update(lowerRect | upperRect);
         }
         if (d->pressedHandles != handle) {
@@ -505,9 +561,8 @@ void RangeSlider::mouseReleaseEvent(QMouseEvent* event)
 void RangeSlider::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space) {
-        d->activeHandle = d->activeHandle == RangeSliderPrivate::MinimumHandle
-            ? RangeSliderPrivate::MaximumHandle
-            : RangeSliderPrivate::MinimumHandle;
+        d->activate(d->activeHandle == RangeSliderPrivate::MinimumHandle ? RangeSliderPrivate::MaximumHandle
+                                                                         : RangeSliderPrivate::MinimumHandle);
         update();
         event->accept();
         return;

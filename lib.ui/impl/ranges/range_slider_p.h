@@ -39,6 +39,11 @@ public:
     explicit RangeSliderPrivate(RangeSlider& q);
     virtual ~RangeSliderPrivate();
 
+    /// The private object of @p slider, for the slider's accessible interface.
+    static RangeSliderPrivate& of(RangeSlider& slider) { return *slider.d; }
+    /// Index of @p handle among the slider's accessible children: the lower handle, then the upper one.
+    static int accessibleChild(Handle handle) { return handle == MaximumHandle ? 1 : 0; }
+
     Span values() const { return { minimumValue, maximumValue }; }
     Span positions() const { return { minimumPosition, maximumPosition }; }
     /**
@@ -62,6 +67,8 @@ public:
     Handle pickHandle(const QPoint& point, QRect* minimumRect, QRect* maximumRect) const;
     /// Whether @p point lies on the handle drawn at @p position; stores its rectangle in @p rect.
     bool handleAt(const QPoint& point, int position, int value, QRect* rect = nullptr) const;
+    /// The rectangle of @p handle (the lower or the upper one).
+    QRect handleRect(Handle handle) const;
     Travel travel() const;
     int valueAtPixel(int pixel) const;
     int pixelOfValue(int value) const;
@@ -73,6 +80,15 @@ public:
     Span movedTo(Handle handle, int position) const;
     /// Position of the handle that keys and the wheel move.
     int activePosition() const;
+    /// Committed value of the handle that keys and the wheel move.
+    int activeValue() const;
+    /// Makes @p handle the one that keys and the wheel move, and tells accessibility clients: the
+    /// slider's accessible value is the active handle's, and the handle becomes the focused child.
+    /// The caller repaints.
+    void activate(Handle handle);
+    /// Tells accessibility clients which handle values changed from @p before, and whether the active
+    /// one did.
+    void notifyAccessibleValues(Span before);
     /// Moves the active handle towards @p position as a drag would and commits where it ends;
     /// returns whether anything moved.
     bool moveActiveHandle(qint64 position);
