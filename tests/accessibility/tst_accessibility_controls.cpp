@@ -16,6 +16,9 @@
 #include <util/circular_slider.h>
 #include <util/range_slider.h>
 #endif
+#ifdef UTIL_UI_HAS_ENTRY
+#include <util/ctrl_int64_spin_box.h>
+#endif
 
 namespace {
 
@@ -105,6 +108,13 @@ private Q_SLOTS:
     void namesAreTranslated();
     void bitRangeWidget();
     void circularSlider();
+    void int64SpinBox_data();
+    void int64SpinBox();
+    void uint64SpinBox_data();
+    void uint64SpinBox();
+    void spinBoxSetThroughInterface();
+    void spinBoxTextAndActions();
+    void spinBoxEvents();
 };
 
 void TestAccessibilityControls::initTestCase()
@@ -425,6 +435,213 @@ void TestAccessibilityControls::circularSlider()
     }
 #else
     QSKIP("built without the ranges");
+#endif
+}
+
+#ifdef UTIL_UI_HAS_ENTRY
+namespace {
+
+/// Checks a 64-bit box's interface against its own getters at @p value.
+template<class Box, typename T>
+void checkSpinBox(T minimum, T maximum, T value, int base, const QString& shown)
+{
+    Box box;
+    box.setRange(minimum, maximum);
+    box.setDisplayIntegerBase(base);
+    box.setPrefix(QStringLiteral("0x"));
+    box.setSuffix(QStringLiteral(" u"));
+    box.setSingleStep(7);
+    box.setValue(value);
+    QAccessibleInterface* iface = accessible(&box);
+    QCOMPARE(iface->role(), QAccessible::SpinBox);
+    QCOMPARE(iface->text(QAccessible::Value), shown);
+    QCOMPARE(iface->text(QAccessible::Value), box.displayedText());
+    QAccessibleValueInterface* number = iface->valueInterface();
+    QCOMPARE(number->currentValue(), QVariant::fromValue(value));
+    QCOMPARE(number->currentValue().template value<T>(), value);
+    QCOMPARE(number->minimumValue(), QVariant::fromValue(minimum));
+    QCOMPARE(number->maximumValue(), QVariant::fromValue(maximum));
+    QCOMPARE(number->minimumStepSize(), QVariant(7));
+    // As for Qt's spin boxes, the line edit is no child of its own: the box's text is the line edit's.
+    QCOMPARE(iface->childCount(), 0);
+    QCOMPARE(iface->textInterface()->characterCount(), shown.size());
+    QCOMPARE(iface->textInterface()->text(0, shown.size()), shown);
+}
+
+} // namespace
+#endif
+
+void TestAccessibilityControls::int64SpinBox_data()
+{
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<int>("base");
+    QTest::addColumn<QString>("shown");
+    constexpr qint64 lowest = std::numeric_limits<qint64>::lowest();
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    QTest::newRow("lowest, base 10") << lowest << 10 << QStringLiteral("0x-9223372036854775808 u");
+    QTest::newRow("largest, base 10") << largest << 10 << QStringLiteral("0x9223372036854775807 u");
+    QTest::newRow("lowest, base 16") << lowest << 16 << QStringLiteral("0x-8000000000000000 u");
+    QTest::newRow("largest, base 16") << largest << 16 << QStringLiteral("0x7fffffffffffffff u");
+    QTest::newRow("minus one, base 2") << qint64(-1) << 2 << QStringLiteral("0x-1 u");
+}
+
+void TestAccessibilityControls::int64SpinBox()
+{
+#ifdef UTIL_UI_HAS_ENTRY
+    QFETCH(qint64, value);
+    QFETCH(int, base);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale::c());
+    checkSpinBox<util::CtrlInt64SpinBox>(
+        std::numeric_limits<qint64>::lowest(), std::numeric_limits<qint64>::max(), value, base, shown);
+#else
+    QSKIP("built without the entry controls");
+#endif
+}
+
+void TestAccessibilityControls::uint64SpinBox_data()
+{
+    QTest::addColumn<quint64>("value");
+    QTest::addColumn<int>("base");
+    QTest::addColumn<QString>("shown");
+    constexpr quint64 largest = std::numeric_limits<quint64>::max();
+    QTest::newRow("zero, base 10") << quint64(0) << 10 << QStringLiteral("0x0 u");
+    QTest::newRow("largest, base 10") << largest << 10 << QStringLiteral("0x18446744073709551615 u");
+    QTest::newRow("largest, base 16") << largest << 16 << QStringLiteral("0xffffffffffffffff u");
+    QTest::newRow("largest, base 36") << largest << 36 << QStringLiteral("0x3w5e11264sgsf u");
+}
+
+void TestAccessibilityControls::uint64SpinBox()
+{
+#ifdef UTIL_UI_HAS_ENTRY
+    QFETCH(quint64, value);
+    QFETCH(int, base);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale::c());
+    checkSpinBox<util::CtrlUInt64SpinBox>(
+        quint64(0), std::numeric_limits<quint64>::max(), value, base, shown);
+#else
+    QSKIP("built without the entry controls");
+#endif
+}
+
+void TestAccessibilityControls::spinBoxSetThroughInterface()
+{
+#ifdef UTIL_UI_HAS_ENTRY
+    QLocale::setDefault(QLocale::c());
+    constexpr qint64 lowest = std::numeric_limits<qint64>::lowest();
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    util::CtrlInt64SpinBox box;
+    box.setValue(0);
+    QAccessibleValueInterface* value = accessible(&box)->valueInterface();
+    QSignalSpy changes(&box, qOverload<qint64>(&util::CtrlInt64SpinBox::valueChanged));
+
+    value->setCurrentValue(QVariant::fromValue(largest));
+    QCOMPARE(changes.takeFirst().at(0).value<qint64>(), largest);
+    value->setCurrentValue(QVariant::fromValue(lowest));
+    QCOMPARE(changes.takeFirst().at(0).value<qint64>(), lowest);
+    // An unsigned number beyond qint64 and a huge double are clamped, not wrapped.
+    value->setCurrentValue(QVariant::fromValue(std::numeric_limits<quint64>::max()));
+    QCOMPARE(changes.takeFirst().at(0).value<qint64>(), largest);
+    value->setCurrentValue(-1e30);
+    QCOMPARE(changes.takeFirst().at(0).value<qint64>(), lowest);
+    // Into the box's own range.
+    box.setRange(-50, 50);
+    changes.clear();
+    value->setCurrentValue(qlonglong(1000));
+    QCOMPARE(changes.takeFirst().at(0).value<qint64>(), qint64(50));
+    // Text is taken as typed, in the display base, prefix optional.
+    box.setRange(lowest, largest);
+    box.setDisplayIntegerBase(16);
+    box.setPrefix(QStringLiteral("0x"));
+    changes.clear();
+    value->setCurrentValue(QStringLiteral("0x-7b"));
+    QCOMPARE(changes.takeFirst().at(0).value<qint64>(), qint64(-0x7b));
+    value->setCurrentValue(QStringLiteral("7fffffffffffffff"));
+    QCOMPARE(changes.takeFirst().at(0).value<qint64>(), largest);
+    value->setCurrentValue(QStringLiteral("xyz"));
+    value->setCurrentValue(std::numeric_limits<double>::quiet_NaN());
+    QVERIFY(changes.isEmpty());
+
+    util::CtrlUInt64SpinBox unsignedBox;
+    QAccessibleValueInterface* unsignedValue = accessible(&unsignedBox)->valueInterface();
+    QSignalSpy unsignedChanges(&unsignedBox, qOverload<quint64>(&util::CtrlUInt64SpinBox::valueChanged));
+    unsignedValue->setCurrentValue(QVariant::fromValue(std::numeric_limits<quint64>::max()));
+    QCOMPARE(unsignedChanges.takeFirst().at(0).value<quint64>(), std::numeric_limits<quint64>::max());
+    QCOMPARE(unsignedValue->currentValue().toULongLong(), std::numeric_limits<quint64>::max());
+    unsignedValue->setCurrentValue(qlonglong(-5));
+    QCOMPARE(unsignedChanges.takeFirst().at(0).value<quint64>(), quint64(0));
+    unsignedValue->setCurrentValue(QStringLiteral("18446744073709551614"));
+    QCOMPARE(unsignedChanges.takeFirst().at(0).value<quint64>(), std::numeric_limits<quint64>::max() - 1);
+#else
+    QSKIP("built without the entry controls");
+#endif
+}
+
+void TestAccessibilityControls::spinBoxTextAndActions()
+{
+#ifdef UTIL_UI_HAS_ENTRY
+    QLocale::setDefault(QLocale::c());
+    util::CtrlUInt64SpinBox box;
+    box.setRange(0, 10);
+    box.setSuffix(QStringLiteral(" mm"));
+    box.setValue(9);
+    QAccessibleInterface* iface = accessible(&box);
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::increaseAction()));
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::decreaseAction()));
+    QSignalSpy changes(&box, qOverload<quint64>(&util::CtrlUInt64SpinBox::valueChanged));
+    actions->doAction(QAccessibleActionInterface::increaseAction());
+    QCOMPARE(changes.takeFirst().at(0).value<quint64>(), quint64(10));
+    // As the arrow keys: the step stops at the bound.
+    actions->doAction(QAccessibleActionInterface::increaseAction());
+    QVERIFY(changes.isEmpty());
+    actions->doAction(QAccessibleActionInterface::decreaseAction());
+    QCOMPARE(changes.takeFirst().at(0).value<quint64>(), quint64(9));
+
+    // The editable text is the line edit's: an edit there is typing.
+    iface->editableTextInterface()->replaceText(0, 1, QStringLiteral("4"));
+    QCOMPARE(changes.takeFirst().at(0).value<quint64>(), quint64(4));
+    QCOMPARE(iface->textInterface()->text(0, 4), QStringLiteral("4 mm"));
+
+    // A read-only box offers no steps, and takes none.
+    box.setReadOnly(true);
+    QVERIFY(!actions->actionNames().contains(QAccessibleActionInterface::increaseAction()));
+    actions->doAction(QAccessibleActionInterface::increaseAction());
+    QVERIFY(changes.isEmpty());
+    QCOMPARE(box.value(), quint64(4));
+#else
+    QSKIP("built without the entry controls");
+#endif
+}
+
+void TestAccessibilityControls::spinBoxEvents()
+{
+#ifdef UTIL_UI_HAS_ENTRY
+    if (!eventsReach()) {
+        QSKIP("no accessibility bridge: QAccessible drops the events");
+    }
+    QLocale::setDefault(QLocale::c());
+    util::CtrlInt64SpinBox box;
+    box.setValue(1);
+    recorded().clear();
+    box.setValue(std::numeric_limits<qint64>::lowest());
+    QCOMPARE(take(&box, QAccessible::ValueChanged),
+        (QList<QPair<int, QVariant>> { { -1, QVariant::fromValue(std::numeric_limits<qint64>::lowest()) } }));
+    // The same value in another base is a new text for screen readers.
+    box.setDisplayIntegerBase(16);
+    QCOMPARE(take(&box, QAccessible::ValueChanged).size(), 1);
+    box.setValue(std::numeric_limits<qint64>::lowest());
+    QCOMPARE(take(&box, QAccessible::ValueChanged).size(), 0);
+
+    util::CtrlUInt64SpinBox unsignedBox;
+    unsignedBox.setValue(1);
+    recorded().clear();
+    unsignedBox.setValue(std::numeric_limits<quint64>::max());
+    QCOMPARE(take(&unsignedBox, QAccessible::ValueChanged).value(0).second.toULongLong(),
+        std::numeric_limits<quint64>::max());
+#else
+    QSKIP("built without the entry controls");
 #endif
 }
 

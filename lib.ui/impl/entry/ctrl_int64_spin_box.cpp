@@ -5,6 +5,7 @@
 #include "entry/int64_text.h"
 #include "frame/value_types.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -51,14 +52,20 @@ public:
         return prefix + q->cleanText() + suffix;
     }
 
-    // Stores @p v unclamped and shows it; emits the change signals when it changed.
+    // Stores @p v unclamped and shows it; emits the change signals when it changed. Screen readers
+    // hear of a new value, and of a new text for the same value (another base, prefix or suffix).
     void setValue(T v)
     {
         const T old = value;
         value = v;
         const QString text = displayedText();
-        if (lineEdit()->text() != text)
+        const bool rewritten = lineEdit()->text() != text;
+        if (rewritten)
             lineEdit()->setText(text);
+        if ((v != old || rewritten) && QAccessible::isActive()) {
+            QAccessibleValueChangeEvent event(q, QVariant::fromValue(v));
+            QAccessible::updateAccessibility(&event);
+        }
         if (v != old) {
             q->update();
             emit q->valueChanged(v);
