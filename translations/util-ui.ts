@@ -27,6 +27,14 @@
         <source>abs min</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each step moves the value by one unit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Wizard</name>

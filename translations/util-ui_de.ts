@@ -27,6 +27,14 @@
         <source>abs min</source>
         <translation>abs. Min</translation>
     </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Each step moves the value by one unit</source>
+        <translation>Jeder Schritt ändert den Wert um eine Einheit</translation>
+    </message>
 </context>
 <context>
     <name>Wizard</name>

@@ -19,6 +19,9 @@
 #ifdef UTIL_UI_HAS_ENTRY
 #include <util/ctrl_int64_spin_box.h>
 #endif
+#ifdef UTIL_UI_HAS_POPUPS
+#include <util/slider_popup.h>
+#endif
 
 namespace {
 
@@ -115,6 +118,8 @@ private Q_SLOTS:
     void spinBoxSetThroughInterface();
     void spinBoxTextAndActions();
     void spinBoxEvents();
+    void sliderPopups();
+    void sliderPopupEvents();
 };
 
 void TestAccessibilityControls::initTestCase()
@@ -642,6 +647,88 @@ void TestAccessibilityControls::spinBoxEvents()
         std::numeric_limits<quint64>::max());
 #else
     QSKIP("built without the entry controls");
+#endif
+}
+
+void TestAccessibilityControls::sliderPopups()
+{
+#ifdef UTIL_UI_HAS_POPUPS
+    constexpr qint64 lowest = std::numeric_limits<qint64>::lowest();
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    Int64SliderPopup popup;
+    popup.setSliderRange(lowest, largest, largest - 5, false);
+    auto* jog = popup.findChild<QSlider*>(QStringLiteral("popup_slider"));
+    QAccessibleInterface* group = accessible(&popup);
+    QAccessibleInterface* slider = accessible(jog);
+    QCOMPARE(group->role(), QAccessible::Grouping);
+    QCOMPARE(slider->role(), QAccessible::Slider);
+    QCOMPARE(slider->text(QAccessible::Name), QStringLiteral("Value"));
+    QVERIFY(!slider->text(QAccessible::Description).isEmpty());
+    // Both present the popup's value between its absolute bounds, not the jog positions.
+    for (QAccessibleInterface* iface : { group, slider }) {
+        QAccessibleValueInterface* value = iface->valueInterface();
+        QCOMPARE(value->currentValue(), QVariant::fromValue(largest - 5));
+        QCOMPARE(value->minimumValue(), QVariant::fromValue(lowest));
+        QCOMPARE(value->maximumValue(), QVariant::fromValue(largest));
+        QCOMPARE(value->minimumStepSize(), QVariant(1));
+        QCOMPARE(iface->text(QAccessible::Value), QString::number(largest - 5));
+    }
+
+    // Set through the jog slider's interface, the value is reported as a user's move is.
+    QSignalSpy edited(&popup, &Int64SliderPopup::signal_valueEdited);
+    slider->valueInterface()->setCurrentValue(QVariant::fromValue(lowest));
+    QCOMPARE(edited.takeFirst().at(0).value<qint64>(), lowest);
+    QCOMPARE(popup.findChild<QLabel*>(QStringLiteral("value_label"))->text(), QString::number(lowest));
+    group->valueInterface()->setCurrentValue(1e300);
+    QCOMPARE(edited.takeFirst().at(0).value<qint64>(), largest);
+    slider->valueInterface()->setCurrentValue(QStringLiteral("none"));
+    QVERIFY(edited.isEmpty());
+
+    constexpr quint64 unsignedLargest = std::numeric_limits<quint64>::max();
+    UInt64SliderPopup unsignedPopup;
+    unsignedPopup.setSliderRange(0, unsignedLargest, unsignedLargest, true);
+    QAccessibleValueInterface* unsignedValue = accessible(&unsignedPopup)->valueInterface();
+    QCOMPARE(unsignedValue->currentValue().toULongLong(), unsignedLargest);
+    QCOMPARE(unsignedValue->maximumValue().toULongLong(), unsignedLargest);
+    QSignalSpy unsignedEdited(&unsignedPopup, &UInt64SliderPopup::signal_valueEdited);
+    unsignedValue->setCurrentValue(QVariant::fromValue(unsignedLargest - 1));
+    QCOMPARE(unsignedEdited.takeFirst().at(0).value<quint64>(), unsignedLargest - 1);
+
+    DoubleSliderPopup doublePopup;
+    doublePopup.setSliderRange(-10.5, 10.5, 2.25, false);
+    QAccessibleValueInterface* doubleValue = accessible(&doublePopup)->valueInterface();
+    QCOMPARE(doubleValue->currentValue(), QVariant(2.25));
+    QCOMPARE(doubleValue->minimumValue(), QVariant(-10.5));
+    QCOMPARE(accessible(&doublePopup)->text(QAccessible::Value), QStringLiteral("2.25"));
+    QSignalSpy doubleEdited(&doublePopup, &DoubleSliderPopup::signal_valueEdited);
+    doubleValue->setCurrentValue(-3.75);
+    QCOMPARE(doubleEdited.takeFirst().at(0).toDouble(), -3.75);
+    doubleValue->setCurrentValue(std::numeric_limits<double>::infinity());
+    QVERIFY(doubleEdited.isEmpty());
+#else
+    QSKIP("built without the popups");
+#endif
+}
+
+void TestAccessibilityControls::sliderPopupEvents()
+{
+#ifdef UTIL_UI_HAS_POPUPS
+    if (!eventsReach()) {
+        QSKIP("no accessibility bridge: QAccessible drops the events");
+    }
+    Int64SliderPopup popup;
+    popup.setSliderRange(0, 1000000, 500000, false);
+    auto* jog = popup.findChild<QSlider*>(QStringLiteral("popup_slider"));
+    focus(jog);
+    recorded().clear();
+    // A key moves the jog by a position: the popup and the jog slider hear the popup's new value.
+    QTest::keyClick(jog, Qt::Key_Up);
+    QCOMPARE(take(&popup, QAccessible::ValueChanged).value(0).second, QVariant::fromValue(qint64(500001)));
+    QVERIFY(take(jog, QAccessible::ValueChanged).contains({ -1, QVariant::fromValue(qint64(500001)) }));
+    popup.setValue(7);
+    QCOMPARE(take(&popup, QAccessible::ValueChanged).value(0).second, QVariant::fromValue(qint64(7)));
+#else
+    QSKIP("built without the popups");
 #endif
 }
 

@@ -1,8 +1,11 @@
+#include "frame/accessible_value.h"
 #include "popups/popups_logging.h"
+#include "popups/slider_popup_p.h"
 
 #include <util/slider_popup.h>
 #include <util/style_markers.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
@@ -12,7 +15,6 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -54,7 +56,7 @@ struct SliderPopupForm
     QScrollArea* slider_area;
     QWidget* slider_popup_scrollarea;
     QVBoxLayout* verticalLayout;
-    QSlider* popup_slider;
+    detail::JogSlider* popup_slider;
     BlueFrame* low_frame;
     QHBoxLayout* lower_frame;
     QLabel* absolute_min_label;
@@ -138,7 +140,7 @@ struct SliderPopupForm
         verticalLayout->setSpacing(6);
         verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
         verticalLayout->setContentsMargins(11, 11, 11, 11);
-        popup_slider = new QSlider(slider_popup_scrollarea);
+        popup_slider = new detail::JogSlider(slider_popup_scrollarea);
         popup_slider->setObjectName(QStringLiteral("popup_slider"));
         popup_slider->setStyleSheet(QString());
         popup_slider->setOrientation(Qt::Vertical);
@@ -270,7 +272,9 @@ template<typename T> bool isNaN(T value)
 /// middle-button jump) is reported once its gesture ends: at the release of a key that is not an
 /// auto-repeat, at the release of another button, when the wheel has rested for wheelRestInterval, or
 /// when the slider loses the focus or is hidden, whichever comes first.
-class SliderJog
+///
+/// The jog slider presents the typed part's value to assistive tools.
+class SliderJog : public detail::SliderPopupValue
 {
 public:
     /// Builds the form on @p popup, which becomes the slider's event filter and the timer's parent.
@@ -316,6 +320,7 @@ private:
 SliderJog::SliderJog(QWidget* popup)
 {
     ui.setupUi(popup);
+    ui.popup_slider->setPopupValue(this);
     // A plain QWidget paints its style sheet background only when asked to.
     popup->setAttribute(Qt::WA_StyledBackground);
     popup->setStyleSheet(popupStyleSheet());
@@ -467,8 +472,16 @@ public:
     void updateLabel();
     void shiftValue(bool up, quint64 amount) override;
 
+    QVariant accessibleValue() const override { return QVariant::fromValue(m_value); }
+    QVariant accessibleMinimum() const override { return QVariant::fromValue(m_minimum); }
+    QVariant accessibleMaximum() const override { return QVariant::fromValue(m_maximum); }
+    QString accessibleText() const override { return format(m_value); }
+    void editValue(const QVariant& value) override;
+
 private:
     void emitValueEdited() override { emit q->signal_valueEdited(m_value); }
+    /// Tells screen readers of the value, which the popup and its jog slider present.
+    void notifyAccessibleValue() const;
 
     Popup* const q;
     T m_localMaximum = 100;
@@ -510,6 +523,7 @@ void SliderPopupPrivate<Popup, T>::setSliderRange(T minimum, T maximum, T value,
         placeSlider(sliderPositions(distance(low, high)), sliderPositions(distance(low, m_value)));
     }
     updateLabel();
+    notifyAccessibleValue();
 }
 
 template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::setSliderLength(T length)
@@ -521,8 +535,13 @@ template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::setSliderLe
 
 template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::setValue(T value)
 {
-    if (!isNaN(value)) {
-        m_value = std::clamp(value, m_minimum, m_maximum);
+    if (isNaN(value)) {
+        return;
+    }
+    const T before = m_value;
+    m_value = std::clamp(value, m_minimum, m_maximum);
+    if (m_value != before) {
+        notifyAccessibleValue();
     }
 }
 
@@ -537,8 +556,33 @@ template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::updateLabel
 
 template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::shiftValue(bool up, quint64 amount)
 {
+    const T before = m_value;
     m_value = moveTowards(m_value, Distance<T>(amount), up ? m_maximum : m_minimum);
     updateLabel();
+    if (m_value != before) {
+        notifyAccessibleValue();
+    }
+}
+
+template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::editValue(const QVariant& value)
+{
+    const std::optional<T> number = detail::accessibleNumber<T>(value);
+    if (!number || !isFinite(*number)) {
+        return;
+    }
+    setSliderRange(m_minimum, m_maximum, *number, m_fullRange);
+    emitValueEdited();
+}
+
+template<class Popup, typename T> void SliderPopupPrivate<Popup, T>::notifyAccessibleValue() const
+{
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    for (QObject* presenter : { static_cast<QObject*>(q), static_cast<QObject*>(slider()) }) {
+        QAccessibleValueChangeEvent event(presenter, accessibleValue());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 } // namespace
