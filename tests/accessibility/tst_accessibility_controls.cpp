@@ -6,10 +6,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
 
 #include <limits>
+#include <memory>
 
 #ifdef UTIL_UI_HAS_RANGES
 #include <util/bit_range_widget.h>
@@ -21,6 +23,11 @@
 #endif
 #ifdef UTIL_UI_HAS_POPUPS
 #include <util/slider_popup.h>
+#endif
+#ifdef UTIL_UI_HAS_WIDGETS
+#include <util/clickable_label.h>
+#include <util/instant_tooltip_button.h>
+#include <util/style_markers.h>
 #endif
 
 namespace {
@@ -120,6 +127,9 @@ private Q_SLOTS:
     void spinBoxEvents();
     void sliderPopups();
     void sliderPopupEvents();
+    void clickableLabel();
+    void styledButtons_data();
+    void styledButtons();
 };
 
 void TestAccessibilityControls::initTestCase()
@@ -729,6 +739,73 @@ void TestAccessibilityControls::sliderPopupEvents()
     QCOMPARE(take(&popup, QAccessible::ValueChanged).value(0).second, QVariant::fromValue(qint64(7)));
 #else
     QSKIP("built without the popups");
+#endif
+}
+
+void TestAccessibilityControls::clickableLabel()
+{
+#ifdef UTIL_UI_HAS_WIDGETS
+    util::ClickableLabel label;
+    label.setText(QStringLiteral("Open <b>profile</b>"));
+    QAccessibleInterface* iface = accessible(&label);
+    QCOMPARE(iface->role(), QAccessible::Button);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Open profile"));
+    label.setAccessibleName(QStringLiteral("Open the profile"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Open the profile"));
+
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    QCOMPARE(actions->actionNames().value(0), QAccessibleActionInterface::pressAction());
+    QSignalSpy clicks(&label, &util::ClickableLabel::signal_clicked);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 1);
+
+    label.setEnabled(false);
+    QVERIFY(!actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 1);
+#else
+    QSKIP("built without the styled widgets");
+#endif
+}
+
+void TestAccessibilityControls::styledButtons_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::newRow("HideButton") << QStringLiteral("HideButton");
+    QTest::newRow("DisconnectButton") << QStringLiteral("DisconnectButton");
+    QTest::newRow("RectangleButton") << QStringLiteral("RectangleButton");
+    QTest::newRow("InstantTooltipButton") << QStringLiteral("InstantTooltipButton");
+}
+
+void TestAccessibilityControls::styledButtons()
+{
+#ifdef UTIL_UI_HAS_WIDGETS
+    // Qt's button interface serves the styled buttons: a button named by its text, whose press
+    // action clicks it.
+    QFETCH(QString, className);
+    std::unique_ptr<QPushButton> button;
+    if (className == QLatin1String("HideButton")) {
+        button = std::make_unique<util::HideButton>();
+    } else if (className == QLatin1String("DisconnectButton")) {
+        button = std::make_unique<util::DisconnectButton>();
+    } else if (className == QLatin1String("RectangleButton")) {
+        button = std::make_unique<util::RectangleButton>();
+    } else {
+        button = std::make_unique<util::InstantTooltipButton>();
+    }
+    button->setText(QStringLiteral("&Disconnect"));
+    button->setToolTip(QStringLiteral("Ends the session"));
+    QAccessibleInterface* iface = accessible(button.get());
+    QCOMPARE(iface->role(), QAccessible::Button);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Disconnect"));
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Ends the session"));
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QSignalSpy clicks(button.get(), &QAbstractButton::clicked);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(clicks.count(), 1);
+#else
+    QSKIP("built without the styled widgets");
 #endif
 }
 
