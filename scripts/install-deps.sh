@@ -10,6 +10,7 @@ packages=(
   libvtk9-dev libvtk9-qt-dev
   xvfb xauth xfonts-base libgl1-mesa-dri fonts-dejavu-core doxygen
   clang libclang-rt-14-dev
+  dbus at-spi2-core
 )
 if [ "${1:-}" = "--bench" ]; then
   packages+=(libqcustomplot-dev libqwt-qt5-dev)
