@@ -1,7 +1,8 @@
 // The signed and unsigned 64-bit spin boxes under random prefixes, suffixes,
 // bases (illegal ones included), ranges (inverted ones and the ends of the types
-// included), locales, group separators, special-value texts, wrapping and
-// correction modes, edited through their hooks and through typed keys.
+// included), locales, group separators, special-value texts, wrapping,
+// correction modes and keyboard tracking, edited through their hooks, through
+// typed keys and through text put into their line edit.
 #include "fuzz_input.h"
 
 #include <util/ctrl_int64_spin_box.h>
@@ -55,7 +56,7 @@ public:
         while (!in.empty()) {
             const bool wasInRange = inRange(box.value());
             const T before = box.value();
-            const int op = in.pick(16);
+            const int op = in.pick(18);
             switch (op) {
             case 0: setRange(); break;
             case 1: setAffix(&Box::setPrefix); break;
@@ -75,8 +76,10 @@ public:
             case 11: setValueText(); break;
             case 12: validateAndFixup(); break;
             case 13: type(); break;
-            case 14: finishEdit(before); break;
-            default: step(before); break;
+            case 14: finishEdit(before, [&] { key(box, Qt::Key_Return); }); break;
+            case 15: step(before); break;
+            case 16: box.setKeyboardTracking(in.byte() & 1); break;
+            default: putText(before); break;
             }
             if (op >= 11 && wasInRange)
                 check(inRange(box.value()));
@@ -234,18 +237,54 @@ private:
         }
     }
 
-    void finishEdit(T before)
+    // Whether the box takes @p text as a number of its range (or as its special-value text), once
+    // fixed up when refused.
+    bool acceptable(QString text)
     {
-        key(box, Qt::Key_Return);
-        if (box.correctionMode() == QAbstractSpinBox::CorrectToPreviousValue)
-            check(box.value() == before);
+        QValidator::State state = validate(text);
+        if (state == QValidator::Invalid) {
+            box.fixup(text);
+            state = validate(text);
+        }
+        return state == QValidator::Acceptable;
+    }
+
+    // Whether the line edit holds text other than the display form that the box takes.
+    bool pendingNumber()
+    {
+        return box.lineEdit()->text() != box.displayedText() && acceptable(box.lineEdit()->text());
+    }
+
+    // A finished edit reads text other than the display form: takes it when acceptable, else keeps
+    // the value or corrects it after the correction mode; then the display form is shown.
+    template<class Finish> void finishEdit(T before, Finish finish)
+    {
+        const bool read = box.lineEdit()->text() != box.displayedText();
+        const bool taken = pendingNumber();
+        finish();
+        checkShown();
+        const T value = box.value();
+        if (taken)
+            check(inRange(value) || (!box.specialValueText().isEmpty() && value == box.minimum()));
+        else if (!read || box.correctionMode() == QAbstractSpinBox::CorrectToPreviousValue)
+            check(value == before);
         else
             check(keptOrCorrected(before));
+    }
+
+    // Text that code puts into the line edit waits until interpretText() finishes the edit.
+    void putText(T before)
+    {
+        box.lineEdit()->setText(numberText());
+        check(box.value() == before);
+        finishEdit(before, [&] { box.interpretText(); });
     }
 
     // A step by stepBy() or by the arrow keys lands where the arithmetic on whole numbers says.
     void step(T before)
     {
+        // A number typed without keyboard tracking is where the step starts.
+        const bool fromTyped = pendingNumber();
         int steps = 0;
         if (in.byte() & 1) {
             steps = in.byte() % 2 ? in.integer<int>() : int(in.byte() % 5) - 2;
@@ -268,13 +307,17 @@ private:
             check(keptOrCorrected(before));
             return;
         }
+        checkShown();
+        if (fromTyped) {
+            check(inRange(box.value()));
+            return;
+        }
         const Number target = Number(clamp(before)) + Number(box.singleStep()) * steps;
         const Number minimum = box.minimum(), span = Number(box.maximum()) - minimum + 1;
         Number expected = clamp(target);
         if (box.wrapping())
             expected = minimum + ((target - minimum) % span + span) % span;
         check(box.value() == T(expected));
-        checkShown();
     }
 
     fuzz::Input& in;

@@ -2,6 +2,7 @@
 #include <util/ctrl_int64_spin_box.h>
 
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using util::CtrlInt64SpinBox;
@@ -20,6 +21,13 @@ struct Text
     bool isUnsigned;
     int base;
     QString value, shown, prefix {}, suffix {};
+};
+struct Range
+{
+    bool isUnsigned;
+    int base;
+    qint64 minimum, maximum;
+    QString specialValueText {};
 };
 struct Step
 {
@@ -75,6 +83,7 @@ int validate(QAbstractSpinBox& box, QString text)
 
 Q_DECLARE_METATYPE(Text)
 Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(Range)
 
 class TestCtrlInt64SpinBox : public QObject
 {
@@ -95,6 +104,11 @@ private Q_SLOTS:
     void enabledSteps();
     void signalOrderAndSelection();
     void specialValueTextAndEmptyText();
+    void typedTextStaysUntilFinished();
+    void everyValueTypedDigitByDigit_data();
+    void everyValueTypedDigitByDigit();
+    void keyboardTracking();
+    void textPutIntoLineEdit();
 };
 
 void TestCtrlInt64SpinBox::metaTypes()
@@ -162,16 +176,21 @@ void TestCtrlInt64SpinBox::groupSeparatorsWhileTyping()
     withBox<CtrlInt64SpinBox>([&](auto& box) {
         box.setLocale(loc);
         box.setGroupSeparatorShown(true);
+        // The digits stay as typed until the edit finishes; then they are grouped.
         retype(box, QStringLiteral("1234567"));
         QCOMPARE(box.value(), 1234567);
+        QCOMPARE(edit(box)->text(), QStringLiteral("1234567"));
+        QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(edit(box)->text(), loc.toString(1234567));
 
         retype(box, QStringLiteral("-98765"));
+        QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(edit(box)->text(), loc.toString(-98765));
-        // A digit typed in the middle keeps the cursor in front of the digits that followed it.
+        // Digits typed in the middle of a grouped number.
         edit(box)->setCursorPosition(edit(box)->text().size() - 1);
         QTest::keyClicks(&box, "01");
         QCOMPARE(box.value(), -9876015);
+        QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(edit(box)->text(), loc.toString(-9876015));
     });
 }
@@ -406,6 +425,141 @@ void TestCtrlInt64SpinBox::specialValueTextAndEmptyText()
         box.setValue(4);
         box.setValueText(QStringLiteral("off"));
         QCOMPARE(box.value(), 1u);
+    });
+}
+
+// What the user types stays on screen, while the value follows it, until the edit finishes.
+void TestCtrlInt64SpinBox::typedTextStaysUntilFinished()
+{
+    withBox<CtrlInt64SpinBox>([](auto& box) {
+        box.setRange(1, 100);
+        box.setSpecialValueText(QStringLiteral("Auto"));
+        box.setValue(50);
+        retype(box, QStringLiteral("1"));
+        QCOMPARE(edit(box)->text(), QStringLiteral("1"));
+        QCOMPARE(box.value(), 1);
+        QTest::keyClicks(&box, QStringLiteral("5"));
+        QCOMPARE(edit(box)->text(), QStringLiteral("15"));
+        QCOMPARE(box.value(), 15);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(edit(box)->text(), QStringLiteral("15"));
+        retype(box, QStringLiteral("1"));
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(edit(box)->text(), QStringLiteral("Auto"));
+
+        box.setSpecialValueText(QString());
+        box.setRange(-10, 10);
+        box.setPrefix(QStringLiteral("<"));
+        QSignalSpy changed(&box, qOverload<qint64>(&CtrlInt64SpinBox::valueChanged));
+        retype(box, QStringLiteral("-05"));
+        QCOMPARE(edit(box)->text(), QStringLiteral("<-05"));
+        QCOMPARE(box.value(), -5);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(edit(box)->text(), QStringLiteral("<-5"));
+        QCOMPARE(changed.count(), 2); // 0 for "-0", then -5
+    });
+}
+
+void TestCtrlInt64SpinBox::everyValueTypedDigitByDigit_data()
+{
+    QTest::addColumn<Range>("c");
+    QTest::newRow("s 1..100 auto") << Range { false, 10, 1, 100, "Auto" };
+    QTest::newRow("s -300..-200") << Range { false, 10, -300, -200 };
+    QTest::newRow("s -40..40 base 2") << Range { false, 2, -40, 40 };
+    QTest::newRow("s 1..300 base 16 auto") << Range { false, 16, 1, 300, "1" };
+    QTest::newRow("u 100..400 base 8") << Range { true, 8, 100, 400 };
+    QTest::newRow("u 20..200 base 36 auto") << Range { true, 36, 20, 200, "Auto" };
+}
+
+// Every value of the range can be typed digit by digit and ends as the value, shown in its
+// display form once the edit finishes.
+void TestCtrlInt64SpinBox::everyValueTypedDigitByDigit()
+{
+    QFETCH(Range, c);
+    withBox(c.isUnsigned, [&](auto& box) {
+        box.setDisplayIntegerBase(c.base);
+        box.setRange(c.minimum, c.maximum);
+        box.setSpecialValueText(c.specialValueText);
+        for (qint64 v = c.minimum; v <= c.maximum; ++v) {
+            const QString digits = (v < 0 ? "-" : "") + QString::number(qAbs(v), c.base);
+            retype(box, digits);
+            QVERIFY2(
+                edit(box)->text() == digits && box.value() == decltype(box.value())(v), qPrintable(digits));
+            QTest::keyClick(&box, Qt::Key_Return);
+            QCOMPARE(edit(box)->text(), box.displayedText());
+        }
+    });
+}
+
+// Without keyboard tracking the value changes once, when the edit finishes: on Return, on a step
+// (which starts from the typed number) and when the focus leaves.
+void TestCtrlInt64SpinBox::keyboardTracking()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* box = new CtrlUInt64SpinBox(&window);
+    layout->addWidget(box);
+    layout->addWidget(new QLineEdit(&window));
+    box->setKeyboardTracking(false);
+    box->setValue(5);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    box->setFocus();
+    QSignalSpy changed(box, qOverload<quint64>(&CtrlUInt64SpinBox::valueChanged));
+    retype(*box, QStringLiteral("42"));
+    QCOMPARE(edit(*box)->text(), QStringLiteral("42"));
+    QCOMPARE(changed.count(), 0);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(box->value(), 42u);
+
+    retype(*box, QStringLiteral("12"));
+    QTest::keyClick(box, Qt::Key_Up);
+    QCOMPARE(box->value(), 13u);
+    QCOMPARE(changed.count(), 2);
+
+    retype(*box, QStringLiteral("007"));
+    QTest::keyClick(box, Qt::Key_Tab);
+    QTRY_VERIFY(!box->hasFocus());
+    QCOMPARE(box->value(), 7u);
+    QCOMPARE(edit(*box)->text(), QStringLiteral("7"));
+    QCOMPARE(changed.count(), 3);
+}
+
+// Text that code puts into the line edit is read when the edit finishes or interpretText() is
+// called, and fixed up or corrected like typed text.
+void TestCtrlInt64SpinBox::textPutIntoLineEdit()
+{
+    withBox<CtrlInt64SpinBox>([](auto& box) {
+        box.setPrefix(QStringLiteral("#"));
+        box.setValue(5);
+        edit(box)->setText(QStringLiteral("42"));
+        QCOMPARE(box.value(), 5);
+        box.interpretText();
+        QCOMPARE(box.value(), 42);
+        QCOMPARE(edit(box)->text(), QStringLiteral("#42"));
+
+        box.setDisplayIntegerBase(16);
+        edit(box)->setText(QStringLiteral("0x1F"));
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(box.value(), 31);
+        QCOMPARE(edit(box)->text(), QStringLiteral("#1f"));
+
+        box.setDisplayIntegerBase(10);
+        box.setRange(10, 100);
+        box.setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+        edit(box)->setText(QStringLiteral("500"));
+        box.interpretText();
+        QCOMPARE(box.value(), 100);
+        edit(box)->setText(QStringLiteral("5"));
+        box.interpretText();
+        QCOMPARE(box.value(), 10);
+        box.setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+        edit(box)->setText(QStringLiteral("x"));
+        box.interpretText();
+        QCOMPARE(box.value(), 10);
+        QCOMPARE(edit(box)->text(), QStringLiteral("#10"));
     });
 }
 

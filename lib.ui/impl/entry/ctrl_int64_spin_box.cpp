@@ -11,7 +11,6 @@
 
 #include <limits>
 #include <type_traits>
-#include <utility>
 
 namespace util {
 namespace detail {
@@ -52,14 +51,18 @@ public:
         return prefix + q->cleanText() + suffix;
     }
 
+    // What setValue() does to the line edit: show the value's display form, or leave the text the
+    // user is typing alone until the edit finishes.
+    enum class LineText { Display, AsTyped };
+
     // Stores @p v unclamped and shows it; emits the change signals when it changed. Screen readers
     // hear of a new value, and of a new text for the same value (another base, prefix or suffix).
-    void setValue(T v)
+    void setValue(T v, LineText lineText = LineText::Display)
     {
         const T old = value;
         value = v;
         const QString text = displayedText();
-        const bool rewritten = lineEdit()->text() != text;
+        const bool rewritten = lineText == LineText::Display && lineEdit()->text() != text;
         if (rewritten)
             lineEdit()->setText(text);
         if ((v != old || rewritten) && QAccessible::isActive()) {
@@ -124,52 +127,64 @@ public:
 
     void fixup(QString& text) const { fixupInt64(text, base, q->locale(), q->isGroupSeparatorShown()); }
 
-    // Text taken as if typed; goes through the box's validate() and fixup(), which a subclass may
-    // override.
-    void setValueText(QString text)
+    // Text handed over by the host: taken at once when acceptable, shown as the value it stands for
+    // when refused, ignored while it waits for more digits.
+    void setValueText(const QString& text)
     {
         if (text.isEmpty()) {
-            lineEdit()->setText(prefix + suffix);
-            lineEdit()->setCursorPosition(prefix.size());
+            showAffixes();
             return;
         }
-        int pos = 0;
-        QValidator::State state = q->validate(text, pos);
-        if (state == QValidator::Invalid) {
-            q->fixup(text);
-            state = q->validate(text, pos);
-        }
-        if (state != QValidator::Intermediate)
-            setValue(cache.verdict.value);
+        const Int64Verdict<T> verdict = judge(text);
+        if (verdict.state != QValidator::Intermediate)
+            setValue(verdict.value);
     }
 
+    // What the user types stays as typed until the edit finishes; with keyboard tracking, a number
+    // of the range becomes the value at once. Emptied text keeps the prefix and the suffix.
     void onTextEdited()
-    {
-        QLineEdit* edit = lineEdit();
-        const QString typed = edit->text();
-        const int behindCursor = typed.size() - edit->cursorPosition();
-        setValueText(typed);
-        // A rewrite to the canonical form keeps the cursor in front of the same trailing text.
-        if (!typed.isEmpty() && edit->text() != typed)
-            edit->setCursorPosition(qMax(0, edit->text().size() - behindCursor));
-    }
-
-    // A number that was waiting for more digits is corrected.
-    void onEditingFinished()
     {
         QString text = lineEdit()->text();
         int pos = 0;
-        if (text.isEmpty() || q->validate(text, pos) != QValidator::Intermediate)
-            return;
-        setValue(q->correctionMode() == QAbstractSpinBox::CorrectToPreviousValue
-                ? value
-                : clampInt64(cache.verdict.value, minimum, maximum));
+        if (text.isEmpty())
+            showAffixes();
+        else if (q->keyboardTracking() && q->validate(text, pos) == QValidator::Acceptable)
+            setValue(cache.verdict.value, LineText::AsTyped);
     }
 
+    // Reads the text when it is not the value's display form (typed, or put into the line edit by
+    // code) and shows the display form. A number waiting for more digits is corrected after
+    // correctionMode().
+    void interpretText()
+    {
+        QLineEdit* edit = lineEdit();
+        const QString text = edit->text();
+        if (text == displayedText())
+            return;
+        const bool selected = edit->hasSelectedText();
+        const Int64Verdict<T> verdict = judge(text);
+        if (verdict.state != QValidator::Intermediate)
+            setValue(verdict.value);
+        else if (q->correctionMode() == QAbstractSpinBox::CorrectToPreviousValue)
+            setValue(value);
+        else
+            setValue(clampInt64(verdict.value, minimum, maximum));
+        if (selected)
+            selectNumber();
+    }
+
+    // A step starts from a number typed without keyboard tracking; text that is no number of the
+    // range is dropped.
     void stepBy(int steps)
     {
+        T from = value;
+        if (lineEdit()->text() != displayedText()) {
+            const Int64Verdict<T> typed = judge(lineEdit()->text());
+            if (typed.state == QValidator::Acceptable)
+                from = typed.value;
+        }
         if (minimum <= maximum)
-            setValue(stepInt64(value, minimum, maximum, qint64(singleStep) * steps, q->wrapping()));
+            setValue(stepInt64(from, minimum, maximum, qint64(singleStep) * steps, q->wrapping()));
         selectNumber();
         emit q->editingFinished();
     }
@@ -215,6 +230,26 @@ private:
     {
         return { minimum, maximum, value, base, prefix, suffix, q->specialValueText(), q->locale(),
             q->correctionMode() };
+    }
+
+    // The verdict on @p text, with one fix-up for refused text. Goes through the box's validate()
+    // and fixup(), which a subclass may override.
+    Int64Verdict<T> judge(QString text) const
+    {
+        int pos = 0;
+        QValidator::State state = q->validate(text, pos);
+        if (state == QValidator::Invalid) {
+            q->fixup(text);
+            state = q->validate(text, pos);
+        }
+        return { state, cache.verdict.value };
+    }
+
+    // Emptied text: the prefix and the suffix, with the cursor between them.
+    void showAffixes()
+    {
+        lineEdit()->setText(prefix + suffix);
+        lineEdit()->setCursorPosition(prefix.size());
     }
 
     // Selects the number between prefix and suffix, or the whole special-value text.
@@ -292,12 +327,13 @@ void CtrlInt64SpinBox::setPrefix(const QString& prefix) { d->setAffix(d->prefix,
 void CtrlInt64SpinBox::setSuffix(const QString& suffix) { d->setAffix(d->suffix, suffix); }
 void CtrlInt64SpinBox::setDisplayIntegerBase(int base) { d->setDisplayIntegerBase(base); }
 void CtrlInt64SpinBox::setValue(ValueType value) { d->setValue(value); }
-void CtrlInt64SpinBox::setValueText(QString value_text) { d->setValueText(std::move(value_text)); }
+void CtrlInt64SpinBox::setValueText(QString value_text) { d->setValueText(value_text); }
+void CtrlInt64SpinBox::interpretText() { d->interpretText(); }
 QValidator::State CtrlInt64SpinBox::validate(QString& input, int&) const { return d->validate(input); }
 void CtrlInt64SpinBox::fixup(QString& input) const { d->fixup(input); }
 void CtrlInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
 QAbstractSpinBox::StepEnabled CtrlInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
-void CtrlInt64SpinBox::onEditingFinished() { d->onEditingFinished(); }
+void CtrlInt64SpinBox::onEditingFinished() { d->interpretText(); }
 // clang-format on
 
 void CtrlInt64SpinBox::focusInEvent(QFocusEvent* event)
@@ -344,12 +380,13 @@ void CtrlUInt64SpinBox::setPrefix(const QString& prefix) { d->setAffix(d->prefix
 void CtrlUInt64SpinBox::setSuffix(const QString& suffix) { d->setAffix(d->suffix, suffix); }
 void CtrlUInt64SpinBox::setDisplayIntegerBase(int base) { d->setDisplayIntegerBase(base); }
 void CtrlUInt64SpinBox::setValue(UnsignedValueType value) { d->setValue(value); }
-void CtrlUInt64SpinBox::setValueText(QString value_text) { d->setValueText(std::move(value_text)); }
+void CtrlUInt64SpinBox::setValueText(QString value_text) { d->setValueText(value_text); }
+void CtrlUInt64SpinBox::interpretText() { d->interpretText(); }
 QValidator::State CtrlUInt64SpinBox::validate(QString& input, int&) const { return d->validate(input); }
 void CtrlUInt64SpinBox::fixup(QString& input) const { d->fixup(input); }
 void CtrlUInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
 QAbstractSpinBox::StepEnabled CtrlUInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
-void CtrlUInt64SpinBox::onEditingFinished() { d->onEditingFinished(); }
+void CtrlUInt64SpinBox::onEditingFinished() { d->interpretText(); }
 // clang-format on
 
 void CtrlUInt64SpinBox::focusInEvent(QFocusEvent* event)

@@ -25,9 +25,11 @@ class CtrlUInt64SpinBoxPrivate;
  *   saturate at a bound or, with wrapping(), re-enter the range from the other end (a step larger
  *   than the whole span wraps as often as needed). A range with minimum() > maximum() is empty:
  *   steps leave the value alone.
- * - Typed text takes effect at once when acceptable and is rewritten to its canonical form; a
- *   number that more digits can bring into range waits, and is corrected when editing finishes
- *   (to the previous value or to the nearest bound, after correctionMode()).
+ * - Typed text stays as typed until the edit finishes (Return, a step, the focus leaving, or
+ *   interpretText()); with keyboardTracking() a number of the range becomes the value at once.
+ *   When the edit finishes the text is read, also text that code put into the line edit, and the
+ *   box shows the value's display form; a number that more digits could bring into range is
+ *   corrected (to the previous value or to the nearest bound, after correctionMode()).
  * - The special-value text is shown while value() equals minimum().
  * - Every step ends by emitting editingFinished().
  *
@@ -104,14 +106,26 @@ public:
     void fixup(QString& input) const override;
     /**
      * Steps by @p steps single steps from the value clamped to the range, saturating at a bound or
-     * wrapping round it, then selects the number and emits editingFinished().
+     * wrapping round it, then selects the number and emits editingFinished(). A number of the
+     * range typed without keyboard tracking is where the step starts.
      */
     void stepBy(int steps) override;
+    /**
+     * Finishes the edit: reads the line edit's text unless it shows the value's display form, as
+     * Return and a focus-out do, and shows the display form. QAbstractSpinBox::interpretText(),
+     * which this hides, cannot read this box's text.
+     */
+    void interpretText();
 
 public Q_SLOTS:
     /// Stores @p value unclamped, rewrites the text and emits the change signals when it changed.
     void setValue(ValueType value);
-    /// Takes text as if typed: applies it when acceptable, waits when intermediate, else shows the value.
+    /**
+     * Takes text at once: applies it when acceptable; refused text gets one fixup() and then shows
+     * the value it stands for (the current value, or the nearest bound under
+     * CorrectToNearestValue); a number waiting for more digits is ignored; empty text leaves the
+     * prefix and the suffix. @see interpretText
+     */
     void setValueText(QString value_text);
 
 Q_SIGNALS:
@@ -221,14 +235,26 @@ public:
     void fixup(QString& input) const override;
     /**
      * Steps by @p steps single steps from the value clamped to the range, saturating at a bound or
-     * wrapping round it, then selects the number and emits editingFinished().
+     * wrapping round it, then selects the number and emits editingFinished(). A number of the
+     * range typed without keyboard tracking is where the step starts.
      */
     void stepBy(int steps) override;
+    /**
+     * Finishes the edit: reads the line edit's text unless it shows the value's display form, as
+     * Return and a focus-out do, and shows the display form. QAbstractSpinBox::interpretText(),
+     * which this hides, cannot read this box's text.
+     */
+    void interpretText();
 
 public Q_SLOTS:
     /// Stores @p value unclamped, rewrites the text and emits the change signals when it changed.
     void setValue(UnsignedValueType value);
-    /// Takes text as if typed: applies it when acceptable, waits when intermediate, else shows the value.
+    /**
+     * Takes text at once: applies it when acceptable; refused text gets one fixup() and then shows
+     * the value it stands for (the current value, or the nearest bound under
+     * CorrectToNearestValue); a number waiting for more digits is ignored; empty text leaves the
+     * prefix and the suffix. @see interpretText
+     */
     void setValueText(QString value_text);
 
 Q_SIGNALS:
