@@ -109,6 +109,7 @@ private Q_SLOTS:
     void everyValueTypedDigitByDigit();
     void keyboardTracking();
     void textPutIntoLineEdit();
+    void textFollowsEverySetting();
 };
 
 void TestCtrlInt64SpinBox::metaTypes()
@@ -560,6 +561,32 @@ void TestCtrlInt64SpinBox::textPutIntoLineEdit()
         box.interpretText();
         QCOMPARE(box.value(), 10);
         QCOMPARE(edit(box)->text(), QStringLiteral("#10"));
+    });
+}
+
+// A setting that changes how the value is shown changes what the box shows at once, whether it is
+// set through the box or through its property.
+void TestCtrlInt64SpinBox::textFollowsEverySetting()
+{
+    withBox<CtrlInt64SpinBox>([](auto& box) {
+        box.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        box.setRange(-5, 100000);
+        box.setValue(-5);
+        box.setSpecialValueText(QStringLiteral("none"));
+        QCOMPARE(edit(box)->text(), QStringLiteral("none"));
+        QVERIFY(box.setProperty("specialValueText", QString()));
+        QCOMPARE(edit(box)->text(), QStringLiteral("-5"));
+        box.setValue(12345);
+        box.setGroupSeparatorShown(true);
+        QCOMPARE(edit(box)->text(), QStringLiteral("12,345"));
+        QVERIFY(box.setProperty("showGroupSeparator", false));
+        QCOMPARE(edit(box)->text(), QStringLiteral("12345"));
+    });
+    withBox<CtrlUInt64SpinBox>([](auto& box) {
+        box.setLocale(QLocale(QLocale::German));
+        box.setValue(1234567);
+        box.setGroupSeparatorShown(true);
+        QCOMPARE(edit(box)->text(), QStringLiteral("1.234.567"));
     });
 }
 

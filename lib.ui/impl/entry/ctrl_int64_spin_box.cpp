@@ -77,7 +77,7 @@ public:
     }
 
     // Rewrites the text after a change of how the value is shown.
-    void showValue() { setValue(value); }
+    void refresh() { setValue(value); }
 
     void setRange(T min, T max)
     {
@@ -95,7 +95,7 @@ public:
     void setAffix(QString& affix, const QString& text)
     {
         affix = text;
-        showValue();
+        refresh();
     }
 
     void setDisplayIntegerBase(int b)
@@ -106,13 +106,13 @@ public:
             return;
         }
         base = b;
-        showValue();
+        refresh();
     }
 
     void changeEvent(QEvent* event)
     {
         if (event->type() == QEvent::LocaleChange)
-            showValue();
+            refresh();
     }
 
     // Answers a text seen last time from the cache while nothing the verdict depends on changed.
@@ -336,6 +336,18 @@ QAbstractSpinBox::StepEnabled CtrlInt64SpinBox::stepEnabled() const { return d->
 void CtrlInt64SpinBox::onEditingFinished() { d->interpretText(); }
 // clang-format on
 
+void CtrlInt64SpinBox::setSpecialValueText(const QString& text)
+{
+    QAbstractSpinBox::setSpecialValueText(text);
+    d->refresh();
+}
+
+void CtrlInt64SpinBox::setGroupSeparatorShown(bool shown)
+{
+    QAbstractSpinBox::setGroupSeparatorShown(shown);
+    d->refresh();
+}
+
 void CtrlInt64SpinBox::focusInEvent(QFocusEvent* event)
 {
     emit signal_hasFocus();
@@ -388,6 +400,12 @@ void CtrlUInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
 QAbstractSpinBox::StepEnabled CtrlUInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
 void CtrlUInt64SpinBox::onEditingFinished() { d->interpretText(); }
 // clang-format on
+
+void CtrlUInt64SpinBox::setGroupSeparatorShown(bool shown)
+{
+    QAbstractSpinBox::setGroupSeparatorShown(shown);
+    d->refresh();
+}
 
 void CtrlUInt64SpinBox::focusInEvent(QFocusEvent* event)
 {

@@ -54,6 +54,10 @@ class UTIL_UI_EXPORT CtrlInt64SpinBox : public QAbstractSpinBox
     Q_PROPERTY(QString suffix READ suffix WRITE setSuffix)
     /// Amount of one step; default 1, at least 1.
     Q_PROPERTY(int singleStep READ singleStep WRITE setSingleStep)
+    /// Whether base-10 numbers show the locale's group separators; default false.
+    Q_PROPERTY(bool showGroupSeparator READ isGroupSeparatorShown WRITE setGroupSeparatorShown)
+    /// Text shown in place of the number while value() equals minimum(); default empty.
+    Q_PROPERTY(QString specialValueText READ specialValueText WRITE setSpecialValueText)
     /// The value; default 0.
     Q_PROPERTY(ValueType value READ value WRITE setValue NOTIFY valueChanged USER true)
 
@@ -99,6 +103,18 @@ public:
     void setSuffix(const QString& suffix);
     /// Shows the value in @p base; a base outside 2 to 36 is refused (logged, the base stays).
     void setDisplayIntegerBase(int base);
+    /**
+     * Sets the text shown in place of the number while value() equals minimum() and rewrites the
+     * shown text. Hides QAbstractSpinBox::setSpecialValueText(), which cannot rewrite this box's
+     * text: call it through this class or the property.
+     */
+    void setSpecialValueText(const QString& text);
+    /**
+     * Shows or hides the locale's group separators in base 10 and rewrites the shown text. Hides
+     * QAbstractSpinBox::setGroupSeparatorShown(), which cannot rewrite this box's text: call it
+     * through this class or the property.
+     */
+    void setGroupSeparatorShown(bool shown);
 
     /// Checks typed text: prefix and suffix are optional, white space around the number is ignored.
     QValidator::State validate(QString& input, int& pos) const override;
@@ -186,6 +202,8 @@ class UTIL_UI_EXPORT CtrlUInt64SpinBox : public QAbstractSpinBox
     Q_PROPERTY(QString suffix READ suffix WRITE setSuffix)
     /// Amount of one step; default 1, at least 1.
     Q_PROPERTY(int singleStep READ singleStep WRITE setSingleStep)
+    /// Whether base-10 numbers show the locale's group separators; default false.
+    Q_PROPERTY(bool showGroupSeparator READ isGroupSeparatorShown WRITE setGroupSeparatorShown)
     /// The value; default 0.
     Q_PROPERTY(UnsignedValueType value READ value WRITE setValue NOTIFY valueChanged USER true)
 
@@ -228,6 +246,12 @@ public:
     void setSuffix(const QString& suffix);
     /// Shows the value in @p base; a base outside 2 to 36 is refused (logged, the base stays).
     void setDisplayIntegerBase(int base);
+    /**
+     * Shows or hides the locale's group separators in base 10 and rewrites the shown text. Hides
+     * QAbstractSpinBox::setGroupSeparatorShown(), which cannot rewrite this box's text: call it
+     * through this class or the property.
+     */
+    void setGroupSeparatorShown(bool shown);
 
     /// Checks typed text: prefix and suffix are optional, white space around the number is ignored.
     QValidator::State validate(QString& input, int& pos) const override;
