@@ -3,6 +3,7 @@
 #pragma once
 
 #include <util/chart_widget.h>
+#include <util/shape.h>
 
 #include "chart/chart_widget_p.h"
 #include "chart/plot.h"
@@ -51,6 +52,16 @@ struct ChartFixture
         auto result = std::make_unique<Vorn3dParametricCurveArray>();
         result->SetValidPoints(std::move(points));
         return result;
+    }
+
+    /// Rewrites @p shape as the rectangle (x0, y0) - (x1, y1), in four lines: bottom, right, top, left.
+    static void rewriteAsRectangle(util::Shape& shape, double x0, double y0, double x1, double y1)
+    {
+        shape.clear();
+        shape.addLine({ x0, y0 }, { x1, y0 });
+        shape.addLine({ x1, y0 }, { x1, y1 });
+        shape.addLine({ x1, y1 }, { x0, y1 });
+        shape.addLine({ x0, y1 }, { x0, y0 });
     }
 
     static ChartPlot makeSeries(
