@@ -2,6 +2,7 @@
 #include <util/ctrl_int64_spin_box.h>
 
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -28,6 +29,15 @@ struct Range
     int base;
     qint64 minimum, maximum;
     QString specialValueText {};
+};
+struct Sized
+{
+    bool isUnsigned;
+    int base;
+    QString minimum, maximum;
+    QString widest; ///< the widest text of a value of the range, with prefix and suffix
+    QString prefix {}, suffix {}, specialValueText {};
+    bool groupSeparators = false;
 };
 struct Step
 {
@@ -84,6 +94,7 @@ int validate(QAbstractSpinBox& box, QString text)
 Q_DECLARE_METATYPE(Text)
 Q_DECLARE_METATYPE(Step)
 Q_DECLARE_METATYPE(Range)
+Q_DECLARE_METATYPE(Sized)
 
 class TestCtrlInt64SpinBox : public QObject
 {
@@ -110,6 +121,9 @@ private Q_SLOTS:
     void keyboardTracking();
     void textPutIntoLineEdit();
     void textFollowsEverySetting();
+    void sizeHintFitsTheRange_data();
+    void sizeHintFitsTheRange();
+    void sizeFollowsEverySetting();
 };
 
 void TestCtrlInt64SpinBox::metaTypes()
@@ -588,6 +602,73 @@ void TestCtrlInt64SpinBox::textFollowsEverySetting()
         box.setGroupSeparatorShown(true);
         QCOMPARE(edit(box)->text(), QStringLiteral("1.234.567"));
     });
+}
+
+void TestCtrlInt64SpinBox::sizeHintFitsTheRange_data()
+{
+    QTest::addColumn<Sized>("c");
+    QTest::newRow("u 10") << Sized { true, 10, "0", umax, umax };
+    QTest::newRow("s 2 affixes") << Sized { false, 2, smin, smax, "b-1" + QString(63, '0') + " bits", "b",
+        " bits" };
+    // Not the maximum, 3w5e11264sgsf, but a value of as many digits with wider ones.
+    QTest::newRow("u 36") << Sized { true, 36, "0", umax, "3" + QString(12, 'm') };
+    QTest::newRow("s 16 special") << Sized { false, 16, "-1", "255", "Automatic", "", "", "Automatic" };
+    QTest::newRow("s 10 grouped") << Sized { false, 10, "-1000000", "5", "-1.000.000", "", "", "", true };
+}
+
+// A box asks for the room of the widest text of its range, as QSpinBox does: at least what a
+// QSpinBox asks for to show that text (as its special-value text), and the same height.
+void TestCtrlInt64SpinBox::sizeHintFitsTheRange()
+{
+    QFETCH(Sized, c);
+    withBox(c.isUnsigned, [&](auto& box) {
+        using Box = std::decay_t<decltype(box)>;
+        box.setLocale(QLocale(QLocale::German));
+        box.setDisplayIntegerBase(c.base);
+        box.setRange(number<Box>(c.minimum), number<Box>(c.maximum));
+        box.setPrefix(c.prefix);
+        box.setSuffix(c.suffix);
+        box.setSpecialValueText(c.specialValueText);
+        box.setGroupSeparatorShown(c.groupSeparators);
+        QSpinBox reference;
+        reference.setRange(0, 0);
+        reference.setSpecialValueText(c.widest);
+        QVERIFY2(box.sizeHint().width() >= reference.sizeHint().width(),
+            qPrintable(
+                QStringLiteral("%1 < %2").arg(box.sizeHint().width()).arg(reference.sizeHint().width())));
+        QCOMPARE(box.sizeHint().height(), reference.sizeHint().height());
+        QVERIFY(box.minimumSizeHint().width() >= reference.minimumSizeHint().width());
+        QCOMPARE(box.minimumSizeHint().height(), reference.minimumSizeHint().height());
+    });
+}
+
+// Every setting that changes the widest text changes the size the box takes in a layout.
+void TestCtrlInt64SpinBox::sizeFollowsEverySetting()
+{
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* box = new CtrlInt64SpinBox(&window);
+    layout->addWidget(box);
+    layout->addStretch();
+    box->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    box->setRange(0, 9);
+    window.resize(1200, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const std::vector<std::pair<const char*, std::function<void()>>> changes {
+        { "range", [&] { box->setRange(-5, 99999); } },
+        { "prefix", [&] { box->setPrefix(QStringLiteral("length ")); } },
+        { "suffix", [&] { box->setSuffix(QStringLiteral(" mm")); } },
+        { "group separators", [&] { box->setGroupSeparatorShown(true); } },
+        { "base", [&] { box->setDisplayIntegerBase(2); } },
+        { "special-value text", [&] { box->setSpecialValueText(QString(60, 'W')); } },
+    };
+    for (const auto& [name, change] : changes) {
+        const int width = box->width();
+        change();
+        QTRY_COMPARE(box->width(), box->sizeHint().width());
+        QVERIFY2(box->width() > width, name);
+    }
 }
 
 QTEST_MAIN(TestCtrlInt64SpinBox)

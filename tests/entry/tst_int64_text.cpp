@@ -6,6 +6,7 @@
 
 using util::detail::fixupInt64;
 using util::detail::formatInt64;
+using util::detail::int64Digits;
 using util::detail::Int64Input;
 using util::detail::interpretInt64;
 using util::detail::parseInt64;
@@ -86,6 +87,8 @@ private Q_SLOTS:
     void interpret();
     void fixup_data();
     void fixup();
+    void digits_data();
+    void digits();
 };
 
 // Both ends of both types in every base, and base 10 after a locale: written, then read back.
@@ -261,6 +264,36 @@ void TestInt64Text::fixup()
     QFETCH(QString, fixed);
     fixupInt64(text, base, QLocale(QLocale::English, QLocale::UnitedStates), groupSeparatorShown);
     QCOMPARE(text, fixed);
+}
+
+void TestInt64Text::digits_data()
+{
+    QTest::addColumn<int>("base");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("groupSeparators");
+    QTest::addColumn<QString>("digits");
+    const QLocale egypt(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("2") << 2 << QLocale::c() << false << "01";
+    QTest::newRow("16") << 16 << egypt << true << "0123456789abcdef";
+    QTest::newRow("36") << 36 << QLocale::c() << false << "0123456789abcdefghijklmnopqrstuvwxyz";
+    QTest::newRow("10 plain") << 10 << egypt << false << "0123456789";
+    QTest::newRow("10 grouped") << 10 << egypt << true << QString::fromUtf8("٠١٢٣٤٥٦٧٨٩");
+}
+
+// The digits are those that numbers are written with: every character of a number but its sign
+// and group separators is one of them.
+void TestInt64Text::digits()
+{
+    QFETCH(int, base);
+    QFETCH(QLocale, locale);
+    QFETCH(bool, groupSeparators);
+    QFETCH(QString, digits);
+    QCOMPARE(int64Digits(base, locale, groupSeparators), digits);
+    QString written = formatInt64(std::numeric_limits<qint64>::lowest(), base, locale, groupSeparators)
+        + formatInt64(std::numeric_limits<quint64>::max(), base, locale, groupSeparators);
+    written.remove(QLatin1Char('-')).remove(locale.negativeSign()).remove(locale.groupSeparator());
+    for (const QChar c : written)
+        QVERIFY2(digits.contains(c), qPrintable(written));
 }
 
 QTEST_APPLESS_MAIN(TestInt64Text)

@@ -8,6 +8,10 @@
 #include <QAccessible>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+
+#include <algorithm>
 
 #include <limits>
 #include <type_traits>
@@ -76,8 +80,13 @@ public:
         }
     }
 
-    // Rewrites the text after a change of how the value is shown.
-    void refresh() { setValue(value); }
+    // Rewrites the text after a change of how the value is shown, and asks for the room the new
+    // texts need.
+    void refresh()
+    {
+        setValue(value);
+        q->updateGeometry();
+    }
 
     void setRange(T min, T max)
     {
@@ -88,6 +97,7 @@ public:
             setValue(minimum);
         else if (value > maximum || (isSigned && value == maximum))
             setValue(maximum);
+        q->updateGeometry();
     }
 
     void setSingleStep(int step) { singleStep = step > 0 ? step : 1; }
@@ -197,6 +207,9 @@ public:
             selectNumber();
     }
 
+    QSize sizeHint() const { return sizeAround(lineEdit()->sizeHint().height()); }
+    QSize minimumSizeHint() const { return sizeAround(lineEdit()->minimumSizeHint().height()); }
+
     QAbstractSpinBox::StepEnabled stepEnabled() const
     {
         if (q->isReadOnly() || minimum > maximum)
@@ -213,7 +226,10 @@ public:
     }
 
 protected:
+    // What QAbstractSpinBox and the box keep to subclasses, handed over by each box's private class.
     virtual QLineEdit* lineEdit() const = 0;
+    virtual QString boxTextFromValue(T v) const = 0; ///< the box's textFromValue(), maybe overridden
+    virtual void initStyleOption(QStyleOptionSpinBox* option) const = 0;
 
 private:
     static constexpr bool isSigned = std::is_signed_v<T>;
@@ -243,6 +259,40 @@ private:
             state = q->validate(text, pos);
         }
         return { state, cache.verdict.value };
+    }
+
+    // The size of a box whose line edit is @p editHeight high and wide enough for the widest text of
+    // the range, measured as QAbstractSpinBox measures a QSpinBox's: the number with prefix, suffix
+    // and a space, or the special-value text where it is shown, and 2 pixels for the cursor.
+    QSize sizeAround(int editHeight) const
+    {
+        q->ensurePolished();
+        const QFontMetrics metrics = q->fontMetrics();
+        int width = widestNumber(metrics) + metrics.horizontalAdvance(prefix + suffix + QLatin1Char(' '));
+        if (isSigned)
+            width = qMax(width, metrics.horizontalAdvance(q->specialValueText()));
+        QStyleOptionSpinBox option;
+        initStyleOption(&option);
+        return q->style()->sizeFromContents(QStyle::CT_SpinBox, &option, QSize(width + 2, editHeight), q);
+    }
+
+    // No value of the range has more digits than the bound of its sign, so a bound's text with each
+    // digit made the widest digit of the base is at least as wide as that of any value (digits
+    // differ in width: "m" is three times an "i" in base 36).
+    int widestNumber(const QFontMetrics& metrics) const
+    {
+        const QString digits = int64Digits(base, q->locale(), q->isGroupSeparatorShown());
+        const QChar widest = *std::max_element(digits.begin(), digits.end(),
+            [&](QChar a, QChar b) { return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b); });
+        int width = 0;
+        for (const T bound : { minimum, maximum }) {
+            QString text = boxTextFromValue(bound);
+            width = qMax(width, metrics.horizontalAdvance(text));
+            std::replace_if(
+                text.begin(), text.end(), [&](QChar c) { return digits.contains(c); }, widest);
+            width = qMax(width, metrics.horizontalAdvance(text));
+        }
+        return width;
     }
 
     // Emptied text: the prefix and the suffix, with the cursor between them.
@@ -277,6 +327,8 @@ public:
 
 private:
     QLineEdit* lineEdit() const override { return q->lineEdit(); }
+    QString boxTextFromValue(qint64 v) const override { return q->textFromValue(v); }
+    void initStyleOption(QStyleOptionSpinBox* option) const override { q->initStyleOption(option); }
 };
 
 class CtrlUInt64SpinBoxPrivate final : public detail::Int64SpinBoxState<CtrlUInt64SpinBox, quint64>
@@ -286,6 +338,8 @@ public:
 
 private:
     QLineEdit* lineEdit() const override { return q->lineEdit(); }
+    QString boxTextFromValue(quint64 v) const override { return q->textFromValue(v); }
+    void initStyleOption(QStyleOptionSpinBox* option) const override { q->initStyleOption(option); }
 };
 
 // Each box forwards its members to its private object, one line each where it can.
@@ -333,6 +387,8 @@ QValidator::State CtrlInt64SpinBox::validate(QString& input, int&) const { retur
 void CtrlInt64SpinBox::fixup(QString& input) const { d->fixup(input); }
 void CtrlInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
 QAbstractSpinBox::StepEnabled CtrlInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
+QSize CtrlInt64SpinBox::sizeHint() const { return d->sizeHint(); }
+QSize CtrlInt64SpinBox::minimumSizeHint() const { return d->minimumSizeHint(); }
 void CtrlInt64SpinBox::onEditingFinished() { d->interpretText(); }
 // clang-format on
 
@@ -398,6 +454,8 @@ QValidator::State CtrlUInt64SpinBox::validate(QString& input, int&) const { retu
 void CtrlUInt64SpinBox::fixup(QString& input) const { d->fixup(input); }
 void CtrlUInt64SpinBox::stepBy(int steps) { d->stepBy(steps); }
 QAbstractSpinBox::StepEnabled CtrlUInt64SpinBox::stepEnabled() const { return d->stepEnabled(); }
+QSize CtrlUInt64SpinBox::sizeHint() const { return d->sizeHint(); }
+QSize CtrlUInt64SpinBox::minimumSizeHint() const { return d->minimumSizeHint(); }
 void CtrlUInt64SpinBox::onEditingFinished() { d->interpretText(); }
 // clang-format on
 

@@ -107,6 +107,15 @@ template<typename T> Int64Verdict<T> interpretInt64(QStringView text, const Int6
     return rangeVerdict(parsed, input);
 }
 
+QString int64Digits(int base, const QLocale& locale, bool groupSeparators)
+{
+    const QChar zero = base == 10 && groupSeparators ? locale.zeroDigit() : QLatin1Char('0');
+    QString digits;
+    for (int digit = 0; digit < base; ++digit)
+        digits += digit < 10 ? QChar(zero.unicode() + digit) : QChar('a' + digit - 10);
+    return digits;
+}
+
 void fixupInt64(QString& text, int base, const QLocale& locale, bool groupSeparatorShown)
 {
     if (!groupSeparatorShown)

@@ -71,6 +71,12 @@ template<typename T>
 UTIL_UI_EXPORT Int64Verdict<T> interpretInt64(QStringView text, const Int64Input<T>& input);
 
 /**
+ * The digits formatInt64() writes in @p base: '0' to '9' and 'a' to 'z' as far as the base reaches,
+ * or in base 10 with @p groupSeparators the ten digits of @p locale.
+ */
+UTIL_UI_EXPORT QString int64Digits(int base, const QLocale& locale, bool groupSeparators);
+
+/**
  * Removes from @p text the group separators of @p locale unless they are shown, and a base prefix
  * ("0b", "0o", "0x", in either case) at its start when @p base is 2, 8 or 16.
  */

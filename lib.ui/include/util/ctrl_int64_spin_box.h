@@ -132,6 +132,13 @@ public:
      * which this hides, cannot read this box's text.
      */
     void interpretText();
+    /**
+     * Room for the widest text of the range in the display base, with prefix and suffix, or for the
+     * special-value text, measured as QSpinBox measures its own.
+     */
+    QSize sizeHint() const override;
+    /// As sizeHint(), with the line edit's minimum height.
+    QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
     /// Stores @p value unclamped, rewrites the text and emits the change signals when it changed.
@@ -269,6 +276,13 @@ public:
      * which this hides, cannot read this box's text.
      */
     void interpretText();
+    /**
+     * Room for the widest text of the range in the display base, with prefix and suffix, or for the
+     * special-value text, measured as QSpinBox measures its own.
+     */
+    QSize sizeHint() const override;
+    /// As sizeHint(), with the line edit's minimum height.
+    QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
     /// Stores @p value unclamped, rewrites the text and emits the change signals when it changed.
