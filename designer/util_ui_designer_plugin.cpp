@@ -1,5 +1,10 @@
 #include "util_ui_designer_plugin.h"
 
+#include "page_container.h"
+
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QExtensionManager>
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -35,9 +40,10 @@
 
 #include <utility>
 
-WidgetPlugin::WidgetPlugin(Description description, QObject* parent)
+WidgetPlugin::WidgetPlugin(Description description, Page page, QObject* parent)
     : QObject(parent)
     , m_description(std::move(description))
+    , m_page(std::move(page))
 { }
 
 QIcon WidgetPlugin::icon() const
@@ -65,17 +71,46 @@ QIcon WidgetPlugin::icon() const
     return QIcon(pixmap);
 }
 
+void WidgetPlugin::initialize(QDesignerFormEditorInterface* core)
+{
+    if (m_initialized)
+        return;
+    m_initialized = true;
+    QExtensionManager* manager = core ? core->extensionManager() : nullptr;
+    if (m_page.addPageMethod.isEmpty() || !manager || manager->findChild<PageContainerFactory*>())
+        return;
+    manager->registerExtensions(new PageContainerFactory(manager), Q_TYPEID(QDesignerContainerExtension));
+}
+
 QString WidgetPlugin::domXml() const
 {
+    const Description& d = m_description;
+    QString page;
+    QString customWidget;
+    if (!m_page.name.isEmpty()) {
+        page = QStringLiteral("  <widget class=\"QWidget\" name=\"%1\"/>\n").arg(m_page.name);
+        const QString addPageMethod = m_page.addPageMethod.isEmpty()
+            ? QString()
+            : QStringLiteral("   <addpagemethod>%1</addpagemethod>\n").arg(m_page.addPageMethod);
+        customWidget = QStringLiteral(" <customwidgets>\n"
+                                      "  <customwidget>\n"
+                                      "   <class>%1</class>\n"
+                                      "   <extends>%2</extends>\n"
+                                      "%3"
+                                      "  </customwidget>\n"
+                                      " </customwidgets>\n")
+                           .arg(d.className, m_page.extends, addPageMethod);
+    }
     return QStringLiteral("<ui language=\"c++\">\n"
                           " <widget class=\"%1\" name=\"%2\">\n"
                           "  <property name=\"geometry\"><rect><x>0</x><y>0</y>"
                           "<width>%3</width><height>%4</height></rect></property>\n"
+                          "%5"
                           " </widget>\n"
+                          "%6"
                           "</ui>\n")
-        .arg(m_description.className, m_description.defaultName)
-        .arg(m_description.defaultSize.width())
-        .arg(m_description.defaultSize.height());
+        .arg(d.className, d.defaultName, QString::number(d.defaultSize.width()),
+            QString::number(d.defaultSize.height()), page, customWidget);
 }
 
 namespace {
@@ -90,8 +125,8 @@ template<typename W> std::function<QWidget*(QWidget*)> factory()
 UtilUiDesignerPlugins::UtilUiDesignerPlugins(QObject* parent)
     : QObject(parent)
 {
-    const auto add = [this](WidgetPlugin::Description description) {
-        m_widgets.append(new WidgetPlugin(std::move(description), this));
+    const auto add = [this](WidgetPlugin::Description description, WidgetPlugin::Page page = {}) {
+        m_widgets.append(new WidgetPlugin(std::move(description), std::move(page), this));
     };
     [[maybe_unused]] const QString chart = QStringLiteral("Profile Sensor: Chart");
     [[maybe_unused]] const QString entry = QStringLiteral("Profile Sensor: Entry");
@@ -177,20 +212,26 @@ UtilUiDesignerPlugins::UtilUiDesignerPlugins(QObject* parent)
         QSize(200, 100), false, factory<util::PlainTextEdit>() });
 #endif
 #ifdef UTIL_UI_HAS_CONTAINERS
+    // The wizard's page is the content it shows first; the section's is its body's content.
     add({ QStringLiteral("util::Wizard"), QStringLiteral("util/wizard.h"), containers,
-        QStringLiteral("Multi-step flow with numbered step buttons"), QStringLiteral("wizard"),
-        QSize(400, 300), false, factory<util::Wizard>() });
+            QStringLiteral("Multi-step flow with numbered step buttons"), QStringLiteral("wizard"),
+            QSize(400, 300), true, factory<util::Wizard>() },
+        { QStringLiteral("wizardPage"), QStringLiteral("QWidget"), QStringLiteral("setContent") });
     add({ QStringLiteral("util::ExpandWidget"), QStringLiteral("util/expand_widget.h"), containers,
-        QStringLiteral("Collapsible section with a header"), QStringLiteral("expandWidget"), QSize(200, 100),
-        false, factory<util::ExpandWidget>() });
+            QStringLiteral("Collapsible section with a header"), QStringLiteral("expandWidget"),
+            QSize(200, 100), true, factory<util::ExpandWidget>() },
+        { QStringLiteral("expandWidgetContents"), QStringLiteral("QWidget"), QStringLiteral("addWidget") });
     add({ QStringLiteral("util::ExpandWidgetHeader"), QStringLiteral("util/expand_widget.h"), containers,
         QStringLiteral("Header of a collapsible section"), QStringLiteral("expandWidgetHeader"),
         QSize(200, 24), false, factory<util::ExpandWidgetHeader>() });
     add({ QStringLiteral("util::EditableLabel"), QStringLiteral("util/editable_label.h"), containers,
         QStringLiteral("Label that can be renamed in place"), QStringLiteral("editableLabel"), QSize(150, 24),
         false, factory<util::EditableLabel>() });
+    // Designer and uic place the page of any QScrollArea.
     add({ QStringLiteral("util::VerticalScrollArea"), QStringLiteral("util/vertical_scroll_area.h"),
-        containers, QStringLiteral("Scroll area that only scrolls vertically"),
-        QStringLiteral("verticalScrollArea"), QSize(200, 200), false, factory<util::VerticalScrollArea>() });
+            containers, QStringLiteral("Scroll area that only scrolls vertically"),
+            QStringLiteral("verticalScrollArea"), QSize(200, 200), true,
+            factory<util::VerticalScrollArea>() },
+        { QStringLiteral("scrollAreaWidgetContents"), QStringLiteral("QScrollArea"), QString() });
 #endif
 }

@@ -23,8 +23,17 @@ public:
         bool container = false;
         std::function<QWidget*(QWidget*)> create;
     };
+    /// The page of a container that holds its children in one; empty for other widgets.
+    struct Page
+    {
+        QString name; ///< the page's object name in a new instance
+        QString extends; ///< the Qt class Designer, uic and QUiLoader take the container for
+        /// The invokable method that takes the page, where extends does not tell ("setContent");
+        /// Designer's form editor reaches it through a PageContainer.
+        QString addPageMethod;
+    };
 
-    WidgetPlugin(Description description, QObject* parent);
+    WidgetPlugin(Description description, Page page, QObject* parent);
 
     QString name() const override { return m_description.className; }
     QString group() const override { return m_description.group; }
@@ -35,11 +44,13 @@ public:
     bool isContainer() const override { return m_description.container; }
     QWidget* createWidget(QWidget* parent) override { return m_description.create(parent); }
     bool isInitialized() const override { return m_initialized; }
-    void initialize(QDesignerFormEditorInterface*) override { m_initialized = true; }
+    /// Registers the library's PageContainer factory with @p core, once, for the containers that need it.
+    void initialize(QDesignerFormEditorInterface* core) override;
     QString domXml() const override;
 
 private:
     Description m_description;
+    Page m_page;
     bool m_initialized = false;
 };
 

@@ -17,6 +17,10 @@ int main(int argc, char** argv)
     keepGlDriverLoaded();
     const bool ok = form.signedBox->value() == -42 && form.unsignedBox->value() == 42u
         && window.findChild<util::ChartWidget*>(QStringLiteral("chart")) == form.chart
-        && form.label->text() == QLatin1String("Register");
+        && form.label->text() == QLatin1String("Register")
+        // The containers hold their pages inside.
+        && form.section->findChild<QWidget*>(QStringLiteral("body"))->isAncestorOf(form.sectionLabel)
+        && form.wizard->content() == form.wizardPage && form.wizardPage->isAncestorOf(form.wizardLabel)
+        && form.scrollArea->widget() == form.scrollAreaWidgetContents;
     return ok ? 0 : 1;
 }

@@ -58,8 +58,9 @@ public:
 
     /// Appends a push button with @p text and @p icon to the body and returns it (owned by the body).
     QPushButton* addWidget(const QString& text, const QIcon& icon = QIcon());
-    /// Appends @p widget to the body, which takes ownership. A null widget is ignored.
-    void addWidget(QWidget* widget);
+    /// Appends @p widget to the body, which takes ownership. A null widget is ignored. Invokable,
+    /// so that a form loaded at run time (QUiLoader) puts its page into the body.
+    Q_INVOKABLE void addWidget(QWidget* widget);
     /// Shows or hides the body and sets the header's hide flag to match; the header stays.
     void setBodyVisibility(bool visible);
     /// The header, for its text and style.

@@ -92,10 +92,11 @@ public:
      * Shows @p page in the content area. The previous page loses all its
      * outgoing connections and is deleted, together with anything else the
      * content area held; the wizard takes ownership of @p page.
-     * A null page or the page already shown is ignored.
+     * A null page or the page already shown is ignored. Invokable, so that a form
+     * loaded at run time (QUiLoader) hands the wizard its page.
      * @see content()
      */
-    void setContent(QWidget* page);
+    Q_INVOKABLE void setContent(QWidget* page);
     /// The page shown, or null before the first setContent() or once the page was deleted.
     QWidget* content();
 
