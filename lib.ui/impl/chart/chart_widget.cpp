@@ -1,6 +1,7 @@
 #include <util/chart_widget.h>
 
 #include "chart/chart_widget_p.h"
+#include "chart/plot.h"
 #include "chart/rendering_window.h"
 #include "chart/saturate.h"
 
@@ -47,9 +48,11 @@ ChartWidgetPrivate::Scale ChartWidgetPrivate::scale() const
 {
     vtkAxis* bottom = axis(Axis::Bottom);
     vtkAxis* left = axis(Axis::Left);
+    // The axes lie in device pixels; a host counts in Qt's device-independent ones.
+    const double ratio = dpiScale(view->GetScene());
     return { bottom->GetMaximum() - bottom->GetMinimum(), left->GetMaximum() - left->GetMinimum(),
-        detail::saturatingInt(double(bottom->GetPoint2()[0]) - double(bottom->GetPoint1()[0])),
-        detail::saturatingInt(double(left->GetPoint2()[1]) - double(left->GetPoint1()[1])) };
+        detail::saturatingInt((double(bottom->GetPoint2()[0]) - double(bottom->GetPoint1()[0])) / ratio),
+        detail::saturatingInt((double(left->GetPoint2()[1]) - double(left->GetPoint1()[1])) / ratio) };
 }
 
 ChartWidget::ChartWidget(QWidget* parent)

@@ -78,7 +78,7 @@ ChartXY::ChartXY()
     p.Clip->AddItem(corner0);
 
     for (int i = 0; i < 4; ++i) {
-        vtkAxis* axis = vtkAxis::New();
+        vtkAxis* axis = ChartAxis::New();
         p.axes.push_back(axis);
         axis->SetVisible(i < 2);
         AttachAxisRangeListener(axis);
@@ -488,9 +488,10 @@ void ChartXY::CornerQuery(
 {
     vtkTransform2D* transform = ChartPrivate->PlotCorners[corner]->GetTransform();
     transform->InverseTransformPoints(mouse.GetPos().GetData(), position.GetData(), 1);
-    // 5 pixels each way.
-    tolerance = vtkVector2f(float(std::fabs(5.0 / transform->GetMatrix()->GetElement(0, 0))),
-        float(std::fabs(5.0 / transform->GetMatrix()->GetElement(1, 1))));
+    // The pick zone each way, in device pixels.
+    const double zone = pickZone * dpiScale(Scene);
+    tolerance = vtkVector2f(float(std::fabs(zone / transform->GetMatrix()->GetElement(0, 0))),
+        float(std::fabs(zone / transform->GetMatrix()->GetElement(1, 1))));
 }
 
 } // namespace util

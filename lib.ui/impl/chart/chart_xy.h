@@ -49,6 +49,13 @@ class Range;
  * until it returns, a plot whose shape is gone is skipped, and table rewrites
  * stop at the shorter of the table and the shape's geometry.
  *
+ * Pixel sizes (the pick zone, the tooltip's offset, borders and paddings, the
+ * axes' and the legend's lines and marks, the zoom box's outline) are pixels
+ * at 72 DPI: the chart multiplies them by dpiScale(), read from the scene's
+ * render window at every paint and event, as VTK scales text by the window's
+ * DPI. A change of DPI (the window moved to a screen of another device pixel
+ * ratio) takes effect at the next paint.
+ *
  * Corners: 0 uses the bottom and left axes, 1 bottom and right, 2 top and
  * right, 3 top and left. Axis indices: 0 left, 1 bottom, 2 right, 3 top.
  */
@@ -157,7 +164,7 @@ public:
      */
     std::string BuildTooltipLabel(
         vtkPlot* plot, const vtkVector2d& plotPos, vtkIdType seriesIndex, vtkIdType segmentIndex);
-    /// Sets the tooltip text (BuildTooltipLabel) and places it at the pointer, 40 pixels lower.
+    /// Sets the tooltip text (BuildTooltipLabel) and places it at the pointer (see PlaceTooltip()).
     virtual void SetTooltipInfo(const vtkContextMouseEvent& mouse, const vtkVector2d& plotPos,
         vtkIdType seriesIndex, vtkPlot* plot, vtkIdType segmentIndex);
 
@@ -266,11 +273,13 @@ private:
     ChartXY(const ChartXY&) = delete;
     void RequestRender();
     void SetSceneDirty();
+    /// Moves the tooltip to 2 pixels right of and 40 pixels below the pointer.
+    void PlaceTooltip(const vtkContextMouseEvent& mouse);
     /// True when the pointer lies strictly inside the plot rectangle.
     bool InPlotArea(const vtkContextMouseEvent& mouse) const;
     /// The plots of corner @p corner, held alive for one walk over them.
     std::vector<vtkSmartPointer<vtkPlot>> CornerPlots(std::size_t corner);
-    /// Pointer position and 5-pixel tolerance in the data space of corner @p corner.
+    /// Pointer position and pick zone (util::pickZone pixels each way) in the data space of corner @p corner.
     void CornerQuery(
         std::size_t corner, const vtkContextMouseEvent& mouse, vtkVector2f& position, vtkVector2f& tolerance);
     /// Data positions of the pointer's current and last screen positions by corner 0's transform.

@@ -131,7 +131,14 @@ void ChartXY::SetTooltipInfo(const vtkContextMouseEvent& mouse, const vtkVector2
     if (!Tooltip)
         return;
     Tooltip->SetText(BuildTooltipLabel(plot, plotPos, seriesIndex, segmentIndex));
-    Tooltip->SetPosition(mouse.GetScreenPos()[0] + 2, mouse.GetScreenPos()[1] - 40);
+    PlaceTooltip(mouse);
+}
+
+void ChartXY::PlaceTooltip(const vtkContextMouseEvent& mouse)
+{
+    const double scale = dpiScale(Scene);
+    Tooltip->SetPosition(
+        float(mouse.GetScreenPos()[0] + 2 * scale), float(mouse.GetScreenPos()[1] - 40 * scale));
 }
 
 bool ChartXY::Hit(const vtkContextMouseEvent& mouse)
@@ -221,7 +228,7 @@ bool ChartXY::MouseMoveEvent(const vtkContextMouseEvent& mouse)
             return true;
         const std::string text = ShapeTooltipText(mouse);
         Tooltip->SetText(text);
-        Tooltip->SetPosition(mouse.GetScreenPos()[0] + 2, mouse.GetScreenPos()[1] - 40);
+        PlaceTooltip(mouse);
         const bool found = LocatePointInPlots(mouse);
         const bool wasVisible = Tooltip->GetVisible();
         Tooltip->SetVisible(found || !text.empty());

@@ -3,6 +3,7 @@
 #include "chart/chart_xy.h"
 
 #include "chart/chart_xy_p.h"
+#include "chart/plot.h"
 #include "chart/saturate.h"
 
 #include <vtkAxis.h>
@@ -11,10 +12,12 @@
 #include <vtkContext2D.h>
 #include <vtkContextScene.h>
 #include <vtkContextTransform.h>
+#include <vtkObjectFactory.h>
 #include <vtkPen.h>
 #include <vtkPlot.h>
 #include <vtkPoints2D.h>
 #include <vtkTextProperty.h>
+#include <vtkTooltipItem.h>
 #include <vtkVectorOperators.h>
 
 #include <algorithm>
@@ -36,7 +39,82 @@ void setCentredRange(vtkAxis* axis, double length)
     axis->SetRange(low, std::min(low + length, detail::wheelLimit));
 }
 
+/**
+ * Sets the pixel sizes of the axes (line and grid widths, tick length, label
+ * offset, margins), of the legend (padding, symbol width) and of the tooltip's
+ * frame for @p scale, from those set for p.ItemScale. Whole-pixel sizes are
+ * taken back to their unscaled values first, so that moving between screens
+ * does not let them drift.
+ */
+void scaleItems(ChartXYPrivate& p, vtkChartLegend* legend, vtkTooltipItem* tooltip, double scale)
+{
+    if (scale == p.ItemScale)
+        return;
+    const double factor = scale / p.ItemScale;
+    const auto pixels
+        = [&p, scale](int size) { return int(std::lround(std::lround(size / p.ItemScale) * scale)); };
+    const auto widen = [factor](vtkPen* pen) { pen->SetWidth(float(pen->GetWidth() * factor)); };
+    for (vtkAxis* axis : p.axes) {
+        widen(axis->GetPen());
+        widen(axis->GetGridPen());
+        axis->SetTickLength(float(axis->GetTickLength() * factor));
+        axis->SetLabelOffset(float(axis->GetLabelOffset() * factor));
+        int margins[2];
+        axis->GetMargins(margins);
+        axis->SetMargins(pixels(margins[0]), pixels(margins[1]));
+        axis->RecalculateTickSpacing();
+    }
+    legend->SetPadding(pixels(legend->GetPadding()));
+    legend->SetSymbolWidth(pixels(legend->GetSymbolWidth()));
+    if (tooltip)
+        widen(tooltip->GetPen());
+    p.ItemScale = scale;
+}
+
 } // namespace
+
+vtkStandardNewMacro(ChartAxis);
+
+void ChartAxis::RecalculateTickSpacing()
+{
+    // The spacing is worked out from the axis' end points alone: they are moved for that time only.
+    const double scale = dpiScale(Scene);
+    const vtkVector2f end = Position2;
+    if (scale != 1.0)
+        Position2 = Position1 + (end - Position1) * float(1.0 / scale);
+    Superclass::RecalculateTickSpacing();
+    Position2 = end;
+}
+
+bool ChartAxis::Paint(vtkContext2D* painter)
+{
+    const bool titleVisible = TitleVisible;
+    TitleVisible = false;
+    const bool painted = Superclass::Paint(painter);
+    TitleVisible = titleVisible;
+    if (!painted || !TitleVisible || Title.empty())
+        return painted;
+    // Where vtkAxis puts it, with the gap scaled; the labels' extent is the one its painting measured.
+    const double gap = 10 * dpiScale(Scene);
+    int x = vtkContext2D::FloatToInt(Point1[0]);
+    int y = vtkContext2D::FloatToInt(Point1[1] + Point2[1]) / 2;
+    switch (Position) {
+    case LEFT: x = vtkContext2D::FloatToInt(float(Point1[0] - MaxLabel[0] - gap)); break;
+    case RIGHT: x = vtkContext2D::FloatToInt(float(Point1[0] + MaxLabel[0] + gap)); break;
+    case BOTTOM:
+        x = vtkContext2D::FloatToInt(Point1[0] + Point2[0]) / 2;
+        y = vtkContext2D::FloatToInt(float(Point1[1] - MaxLabel[1] - gap));
+        break;
+    case TOP:
+        x = vtkContext2D::FloatToInt(Point1[0] + Point2[0]) / 2;
+        y = vtkContext2D::FloatToInt(float(Point1[1] + MaxLabel[1] + gap));
+        break;
+    default: y = vtkContext2D::FloatToInt(float(Point1[1] - MaxLabel[1] - 1.5 * gap)); // parallel
+    }
+    painter->ApplyTextProp(TitleProperties);
+    painter->DrawString(float(x), float(y), Title);
+    return true;
+}
 
 void ChartXY::Update()
 {
@@ -94,6 +172,8 @@ bool ChartXY::Paint(vtkContext2D* painter)
     if (!Visible)
         return false;
     ChartXYPrivate& p = *ChartPrivate;
+    const double scale = dpiScale(Scene);
+    scaleItems(p, Legend, Tooltip, scale);
 
     bool recalculateTransform = false;
     if (LayoutStrategy == vtkChart::FILL_SCENE) {
@@ -139,7 +219,7 @@ bool ChartXY::Paint(vtkContext2D* painter)
     if (DrawBox) {
         painter->GetBrush()->SetColor(255, 255, 255, 0);
         painter->GetPen()->SetColor(255, 255, 255, 255);
-        painter->GetPen()->SetWidth(1.0);
+        painter->GetPen()->SetWidth(float(scale));
         painter->GetPen()->SetLineType(vtkPen::SOLID_LINE);
         painter->DrawRect(MouseBox.GetX(), MouseBox.GetY(), MouseBox.GetWidth(), MouseBox.GetHeight());
     }
@@ -163,7 +243,8 @@ bool ChartXY::UpdateLayout(vtkContext2D* painter)
     ChartXYPrivate& p = *ChartPrivate;
     bool changed = false;
     const vtkVector2i tileScale = Scene->GetLogicalTileScale();
-    const vtkVector2i hiddenAxisBorder = tileScale * HiddenAxisBorder;
+    const double scale = dpiScale(Scene);
+    const vtkVector2i hiddenAxisBorder = tileScale * int(std::lround(HiddenAxisBorder * scale));
 
     if (LayoutStrategy == vtkChart::FILL_SCENE || LayoutStrategy == vtkChart::FILL_RECT) {
         for (int i = 0; i < 4; ++i) {
@@ -181,7 +262,7 @@ bool ChartXY::UpdateLayout(vtkContext2D* painter)
                 float bounds[4];
                 painter->ComputeStringBounds(Title, bounds);
                 if (bounds[3] > 0)
-                    border += int(5 * tileScale.GetY() + bounds[3]);
+                    border += int(5 * scale * tileScale.GetY() + bounds[3]);
             }
             border = std::max(border, horizontal ? hiddenAxisBorder.GetY() : hiddenAxisBorder.GetX());
             if (p.Borders[i] != border) {
@@ -217,7 +298,7 @@ int ChartXY::GetLegendBorder(vtkContext2D* painter, int axisPosition)
     if (!Legend->GetVisible() || Legend->GetInline())
         return 0;
     const vtkVector2i tileScale = Scene->GetLogicalTileScale();
-    const int padding = 10;
+    const int padding = int(std::lround(10 * dpiScale(Scene)));
     const int horizontal = Legend->GetHorizontalAlignment();
     const int vertical = Legend->GetVerticalAlignment();
     Legend->Update();
@@ -244,7 +325,7 @@ void ChartXY::SetLegendPosition(const vtkRectf& rect)
     if (horizontal == vtkChartLegend::CUSTOM || vertical == vtkChartLegend::CUSTOM)
         return;
     const int* borders = ChartPrivate->Borders;
-    const float padding = 5;
+    const float padding = float(5 * dpiScale(Scene));
     const float centreX = (Point2[0] - Point1[0]) / 2.0f - rect.GetWidth() / 2.0f + Point1[0];
     const float centreY = (Point2[1] - Point1[1]) / 2.0f - rect.GetHeight() / 2.0f + Point1[1];
     vtkVector2f pos(0, 0);

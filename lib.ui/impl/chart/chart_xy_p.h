@@ -1,5 +1,6 @@
 #pragma once
 
+#include <vtkAxis.h>
 #include <vtkColorSeries.h>
 #include <vtkContextClip.h>
 #include <vtkSmartPointer.h>
@@ -10,12 +11,39 @@
 #include <utility>
 #include <vector>
 
-class vtkAxis;
 class vtkContextTransform;
 class vtkPlot;
 class vtkTransform2D;
 
 namespace util {
+
+/**
+ * @brief The axis of a ChartXY: a vtkAxis whose two fixed distances in pixels
+ * follow the DPI as the rest of the chart does (see dpiScale()).
+ *
+ * VTK spaces ticks at least 30 pixels apart on a vertical axis and 45 on a
+ * horizontal one, and sets the title 10 pixels beyond the labels, whatever the
+ * DPI. This axis counts both in pixels at 72 DPI.
+ */
+class ChartAxis : public vtkAxis
+{
+public:
+    static ChartAxis* New();
+    vtkTypeMacro(ChartAxis, vtkAxis);
+
+    /// Spaces the ticks as vtkAxis does on an axis dpiScale() times shorter.
+    void RecalculateTickSpacing() override;
+    /// Paints as vtkAxis does, the title 10 pixels times dpiScale() beyond the labels.
+    bool Paint(vtkContext2D* painter) override;
+
+protected:
+    ChartAxis() = default;
+    ~ChartAxis() override = default;
+
+private:
+    ChartAxis(const ChartAxis&) = delete;
+    void operator=(const ChartAxis&) = delete;
+};
 
 /// The plots, corners and axes of a ChartXY.
 class ChartXYPrivate
@@ -28,6 +56,7 @@ public:
     vtkSmartPointer<vtkContextClip> Clip = vtkSmartPointer<vtkContextClip>::New();
     int Borders[4] = { 60, 50, 20, 20 }; ///< by axis index
     vtkTimeStamp TransformCalculatedTime;
+    double ItemScale = 1.0; ///< the dpiScale() that the axes' and the legend's pixel sizes are set for
 };
 
 // What the parts of ChartXY (chart_xy.cpp, chart_xy_layout.cpp, chart_xy_interaction.cpp,

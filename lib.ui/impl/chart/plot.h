@@ -15,11 +15,28 @@
 
 #include <memory>
 
+class vtkContextScene;
+
 namespace util {
 
 class Shape;
 class MarkerThinning;
 class NearestPointIndex;
+
+/// The pick zone in pixels: a point within this distance of the pointer, along x and along y, is under it.
+constexpr double pickZone = 5.0;
+
+/**
+ * Device pixels per pixel of the chart's sizes in @p scene: the DPI of the
+ * scene's render window over 72, VTK's unscaled DPI; 1 without a window.
+ *
+ * VTK sizes text by that DPI. The chart multiplies what it draws or measures
+ * in pixels (marker sizes, line widths, the pick zone, spacings) by this
+ * ratio, so that at a device pixel ratio of 2, where RenderingWindow gives
+ * its render window 144 DPI, everything is twice as large in device pixels
+ * as at 1, and the chart looks and answers the pointer alike on both screens.
+ */
+UTIL_UI_EXPORT double dpiScale(vtkContextScene* scene);
 
 /**
  * @brief What the chart and the shape overlay know about a plot, beyond its VTK side.
@@ -67,8 +84,6 @@ UTIL_UI_EXPORT Plot* plotInfo(vtkPlot* plot);
         void operator=(const Name&) = delete;                                                                \
     };
 
-/// Line plot (chart type 0).
-UTIL_UI_DECLARE_PLOT(PlotLine, vtkPlotLine)
 /// Bar plot (chart type 2).
 UTIL_UI_DECLARE_PLOT(PlotBar, vtkPlotBar)
 /// Stacked plot (chart type 3).
@@ -81,6 +96,32 @@ UTIL_UI_DECLARE_PLOT(PlotFunctionalBag, vtkPlotFunctionalBag)
 UTIL_UI_DECLARE_PLOT(PlotArea, vtkPlotArea)
 
 #undef UTIL_UI_DECLARE_PLOT
+
+/**
+ * @brief Line plot (chart type 0) whose line width and marker size are in pixels at 72 DPI.
+ *
+ * Paints as vtkPlotLine does, with the pen width and the marker size
+ * multiplied by dpiScale() for the time of the call; the plot and its pen
+ * keep the unscaled values.
+ */
+class UTIL_UI_EXPORT PlotLine : public vtkPlotLine, public Plot
+{
+public:
+    static PlotLine* New();
+    vtkTypeMacro(PlotLine, vtkPlotLine);
+    void PrintSelf(ostream& os, vtkIndent indent) override;
+
+    bool Paint(vtkContext2D* painter) override;
+    bool PaintLegend(vtkContext2D* painter, const vtkRectf& rect, int legendIndex) override;
+
+protected:
+    PlotLine() = default;
+    ~PlotLine() override = default;
+
+private:
+    PlotLine(const PlotLine&) = delete;
+    void operator=(const PlotLine&) = delete;
+};
 
 /**
  * @brief Points plot (chart type 1) with its own nearest-point search for tooltips and picking.
@@ -97,6 +138,9 @@ UTIL_UI_DECLARE_PLOT(PlotArea, vtkPlotArea)
  * a dense profile costs what its visible footprint costs, and the picture is
  * the one all markers would give, up to a few edge pixels. Only painting is
  * thinned; the input table and the searches keep every point.
+ *
+ * Marker size, pen width and the pick zone of Hit() are in pixels at 72 DPI:
+ * they are multiplied by dpiScale() when painting and picking.
  */
 class UTIL_UI_EXPORT PlotPoints : public vtkPlotPoints, public Plot
 {
@@ -117,8 +161,11 @@ public:
      */
     bool Paint(vtkContext2D* painter) override;
 
+    /// VTK's legend marker (2.3 times the pen width, at least 8 pixels), scaled by dpiScale().
+    bool PaintLegend(vtkContext2D* painter, const vtkRectf& rect, int legendIndex) override;
+
     /**
-     * Whether a point lies within 5 pixels of the mouse, as vtkPlot::Hit()
+     * Whether a point lies within pickZone pixels of the mouse, as vtkPlot::Hit()
      * answers, without its bounds pass over every point: the scene asks this
      * on every mouse move.
      */

@@ -11,6 +11,9 @@ RenderingWindow::RenderingWindow(QWidget* parent)
     , renderWindow(vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New())
 {
     QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat(false));
+    // VTK's defaults, which the chart's sizes rely on: DPI = 72 x device pixel ratio (see util::dpiScale).
+    setEnableHiDPI(true);
+    setUnscaledDPI(72);
     applyRenderSettings(renderWindow);
     setRenderWindow(renderWindow);
     OutputRedirector::install();

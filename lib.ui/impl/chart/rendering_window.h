@@ -19,6 +19,12 @@ namespace util {
  * gain nothing from it, and with software OpenGL 8x multisampling (VTK's
  * default) makes a frame two to five times slower. Lines (shape outlines) stay
  * smooth through OpenGL line smoothing.
+ *
+ * The render window works in device pixels, at 72 DPI times the widget's
+ * device pixel ratio (QVTKOpenGLNativeWidget's HiDPI support, which VTK keeps
+ * up to date on resizes and screen changes): VTK sizes text by this DPI, and
+ * the chart scales its pixel sizes by it (util::dpiScale), so the chart looks
+ * the same on screens of any device pixel ratio.
  */
 class UTIL_UI_EXPORT RenderingWindow : public QVTKOpenGLNativeWidget
 {
