@@ -634,9 +634,15 @@ double quantile(std::vector<double> values, double q)
     return values[std::min(values.size() - 1, std::size_t(q * double(values.size())))];
 }
 
-void runChild(const QStringList& arguments, Result& result)
+/// Runs one case in a child process, at the device pixel ratio @p scaleFactor (QT_SCALE_FACTOR) when given.
+void runChild(const QStringList& arguments, Result& result, const QString& scaleFactor = QString())
 {
     QProcess child;
+    if (!scaleFactor.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scaleFactor);
+        child.setProcessEnvironment(environment);
+    }
     child.start(QCoreApplication::applicationFilePath(), arguments);
     if (!child.waitForFinished(600000) || child.exitCode() != 0) {
         result.errors << arguments.join(' ') + QStringLiteral(": failed");
@@ -679,6 +685,21 @@ void printRow(const QStringList& cells)
         line += i == 0 ? cells[i].leftJustified(8) : QStringLiteral("| ") + cells[i].leftJustified(17);
     std::printf("%s\n", line.trimmed().toLocal8Bit().constData());
     std::fflush(stdout);
+}
+
+/// Prints the cases of @p results that measured nothing and the errors of all; the exit code, 1 on errors.
+int report(const QMap<QString, Result>& results)
+{
+    QStringList errors;
+    for (auto it = results.cbegin(); it != results.cend(); ++it)
+        errors << it->errors;
+    for (auto it = results.cbegin(); it != results.cend(); ++it) {
+        if (it->samples.isEmpty() && it->errors.isEmpty())
+            std::printf("not measured: %s (peer not built)\n", it.key().toLocal8Bit().constData());
+    }
+    for (const QString& error : errors)
+        std::printf("ERROR %s\n", error.toLocal8Bit().constData());
+    return errors.isEmpty() ? 0 : 1;
 }
 
 int drive(int rounds)
@@ -773,21 +794,39 @@ int drive(int rounds)
         printRow({ QString::number(size), cell(samples(name, "step"), 3), cell(samples(name, "frame")) });
     }
 
-    QStringList errors;
-    for (auto it = results.cbegin(); it != results.cend(); ++it)
-        errors << it->errors;
-    for (auto it = results.cbegin(); it != results.cend(); ++it) {
-        if (it->samples.isEmpty() && it->errors.isEmpty())
-            std::printf("not measured: %s (peer not built)\n", it.key().toLocal8Bit().constData());
+    return report(results);
+}
+
+/// The chart's frame at device pixel ratio 1 and 2: the same 800 x 600 window, four times the device pixels.
+int driveDpr(int rounds)
+{
+    const QList<int> sizes { 1024, 4096, 16384, 65536 };
+    const QStringList ratios { "1", "2" };
+    QMap<QString, Result> results; // by "size ratio"
+    for (int round = 0; round < rounds; ++round) {
+        for (int size : sizes) {
+            for (const QString& factor : ratios) {
+                runChild({ "frame", "chart", QString::number(size) },
+                    results[QStringLiteral("%1 %2").arg(size).arg(factor)], factor);
+            }
+        }
     }
-    for (const QString& error : errors)
-        std::printf("ERROR %s\n", error.toLocal8Bit().constData());
-    return errors.isEmpty() ? 0 : 1;
+    const auto frame = [&](int size, const QString& factor) {
+        return results[QStringLiteral("%1 %2").arg(size).arg(factor)].samples.value("frame");
+    };
+    std::printf("\nFrame of the ChartWidget at device pixel ratio 1 and 2 (QT_SCALE_FACTOR): 4 series x N "
+                "points, 800 x 600 logical pixels; ms, median / p90\n");
+    printRow({ "N", "ratio 1", "ratio 2", "2 / 1" });
+    for (int size : sizes)
+        printRow({ QString::number(size), cell(frame(size, "1")), cell(frame(size, "2")),
+            ratio(frame(size, "2"), frame(size, "1")) });
+    return report(results);
 }
 
 int usage()
 {
     std::printf("usage: bench_chart [--rounds R]            all cases, R rounds (default 2)\n"
+                "       bench_chart dpr [--rounds R]        the chart's frame at device pixel ratio 1 and 2\n"
                 "       bench_chart frame PEER N | hover PEER N | startup PEER | shapes COUNT | drag N\n"
                 "       bench_chart screenshot FILE.png SAMPLES\n"
                 "PEER: chart, chart-msaaK (K samples), vtk, qcustomplot, qwt\n");
@@ -805,6 +844,9 @@ int main(int argc, char** argv)
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--rounds"))
         return bench::drive(arguments.size() == 2 ? std::max(1, arguments[1].toInt()) : 2);
     const QString which = arguments.value(0);
+    if (which == QLatin1String("dpr")
+        && (arguments.size() == 1 || arguments.value(1) == QLatin1String("--rounds")))
+        return bench::driveDpr(arguments.size() == 3 ? std::max(1, arguments[2].toInt()) : 2);
     if (which == QLatin1String("frame") && arguments.size() == 3)
         return bench::runFrames(arguments[1], arguments[2].toInt());
     if (which == QLatin1String("hover") && arguments.size() == 3)
