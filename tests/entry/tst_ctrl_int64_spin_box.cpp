@@ -124,6 +124,7 @@ private Q_SLOTS:
     void sizeHintFitsTheRange_data();
     void sizeHintFitsTheRange();
     void sizeFollowsEverySetting();
+    void inputMethodHints();
 };
 
 void TestCtrlInt64SpinBox::metaTypes()
@@ -669,6 +670,33 @@ void TestCtrlInt64SpinBox::sizeFollowsEverySetting()
         QTRY_COMPARE(box->width(), box->sizeHint().width());
         QVERIFY2(box->width() > width, name);
     }
+}
+
+// On-screen keyboards are asked for digits, with a minus sign where the range reaches below zero,
+// and for letters as well in bases above 10.
+void TestCtrlInt64SpinBox::inputMethodHints()
+{
+    auto hints = [](QWidget& widget) {
+        QInputMethodQueryEvent query(Qt::ImHints);
+        QCoreApplication::sendEvent(&widget, &query);
+        return Qt::InputMethodHints(query.value(Qt::ImHints).toInt());
+    };
+    const Qt::InputMethodHints letters
+        = Qt::ImhPreferNumbers | Qt::ImhLatinOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText;
+    withBox<CtrlUInt64SpinBox>([&](auto& box) {
+        QVERIFY(hints(box) & Qt::ImhDigitsOnly);
+        box.setDisplayIntegerBase(8);
+        QVERIFY(hints(box) & Qt::ImhDigitsOnly);
+        box.setDisplayIntegerBase(16);
+        QCOMPARE(hints(box) & (letters | Qt::ImhDigitsOnly), letters);
+    });
+    withBox<CtrlInt64SpinBox>([&](auto& box) {
+        QVERIFY(hints(box) & Qt::ImhFormattedNumbersOnly);
+        box.setRange(0, 100);
+        QCOMPARE(hints(box) & (Qt::ImhFormattedNumbersOnly | Qt::ImhDigitsOnly), Qt::ImhDigitsOnly);
+        box.setDisplayIntegerBase(36);
+        QCOMPARE(hints(box) & (letters | Qt::ImhDigitsOnly), letters);
+    });
 }
 
 QTEST_MAIN(TestCtrlInt64SpinBox)

@@ -33,7 +33,9 @@ template<class Box, typename T> class Int64SpinBoxState
 public:
     explicit Int64SpinBoxState(Box* box)
         : q(box)
-    { }
+    {
+        updateInputMethodHints();
+    }
     virtual ~Int64SpinBoxState() = default;
 
     Box* const q;
@@ -97,6 +99,7 @@ public:
             setValue(minimum);
         else if (value > maximum || (isSigned && value == maximum))
             setValue(maximum);
+        updateInputMethodHints();
         q->updateGeometry();
     }
 
@@ -116,6 +119,7 @@ public:
             return;
         }
         base = b;
+        updateInputMethodHints();
         refresh();
     }
 
@@ -259,6 +263,18 @@ private:
             state = q->validate(text, pos);
         }
         return { state, cache.verdict.value };
+    }
+
+    // What an on-screen keyboard offers: digits, as for QSpinBox, with a minus sign where the range
+    // reaches below zero; above base 10 letters as well, numbers first, unchanged by capitals or
+    // word prediction.
+    void updateInputMethodHints()
+    {
+        if (base > 10)
+            q->setInputMethodHints(
+                Qt::ImhPreferNumbers | Qt::ImhLatinOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText);
+        else
+            q->setInputMethodHints(minimum < T(0) ? Qt::ImhFormattedNumbersOnly : Qt::ImhDigitsOnly);
     }
 
     // The size of a box whose line edit is @p editHeight high and wide enough for the widest text of

@@ -31,6 +31,10 @@ class CtrlUInt64SpinBoxPrivate;
  *   box shows the value's display form; a number that more digits could bring into range is
  *   corrected (to the previous value or to the nearest bound, after correctionMode()).
  * - The special-value text is shown while value() equals minimum().
+ * - On-screen keyboards are asked for digits (Qt::ImhDigitsOnly, or Qt::ImhFormattedNumbersOnly
+ *   for a range that reaches below zero), and in bases above 10 for letters as well
+ *   (Qt::ImhPreferNumbers, Qt::ImhLatinOnly, Qt::ImhNoAutoUppercase, Qt::ImhNoPredictiveText). A
+ *   change of range or base sets inputMethodHints() again.
  * - Every step ends by emitting editingFinished().
  *
  * @see CtrlUInt64SpinBox
@@ -184,9 +188,9 @@ private:
  * @brief Spin box for unsigned 64-bit whole numbers, shown and typed in any base from 2 to 36.
  *
  * The same design as CtrlInt64SpinBox, with these differences: the range defaults to 0 to the
- * largest quint64; the special-value text is accepted when typed but never shown; the arrow
- * towards a bound is disabled once the value reaches it; setRange() leaves a value that lies on
- * a bound alone.
+ * largest quint64, so base 10 asks on-screen keyboards for digits only; the special-value text is accepted
+ * when typed but never shown; the arrow towards a bound is disabled once the value reaches it; setRange()
+ * leaves a value that lies on a bound alone.
  *
  * @see CtrlInt64SpinBox
  */
