@@ -47,6 +47,7 @@ private Q_SLOTS:
     void wizardFollowsTheLanguage();
     void comboBoxErrorFollowsTheLanguage();
     void sliderPopupSpeaksGerman();
+    void sliderPopupFollowsTheLanguage();
 
 private:
     QTranslator m_german;
@@ -129,6 +130,29 @@ void TestTranslations::sliderPopupSpeaksGerman()
         popup.findChild<QLabel*>(QStringLiteral("absolute_max_label"))->text(), QStringLiteral("abs. Max"));
     QCOMPARE(
         popup.findChild<QLabel*>(QStringLiteral("absolute_min_label"))->text(), QStringLiteral("abs. Min"));
+#else
+    QSKIP("built without the popups");
+#endif
+}
+
+void TestTranslations::sliderPopupFollowsTheLanguage()
+{
+#ifdef UTIL_UI_HAS_POPUPS
+    // The labels that still name their place follow the language; numbers the popup wrote stay.
+    Int64SliderPopup named;
+    Int64SliderPopup numbered;
+    numbered.setSliderRange(-5, 5, 1, true);
+    const auto label = [](const QWidget& popup, const char* name) {
+        return popup.findChild<QLabel*>(QLatin1String(name))->text();
+    };
+    const QString numbers = label(numbered, "absolute_max_label") + label(numbered, "value_label");
+    {
+        const Installed german(m_german);
+        QTRY_COMPARE(label(named, "absolute_max_label"), QStringLiteral("abs. Max"));
+        QCOMPARE(label(numbered, "absolute_max_label") + label(numbered, "value_label"), numbers);
+    }
+    QTRY_COMPARE(label(named, "absolute_max_label"), QStringLiteral("abs max"));
+    QCOMPARE(label(numbered, "absolute_max_label") + label(numbered, "value_label"), numbers);
 #else
     QSKIP("built without the popups");
 #endif

@@ -305,8 +305,13 @@ private:
     void updateTimer();
     /// Reports a value the host has not been told of yet, unless the left button still holds the handle.
     void reportUnreported();
+    /// Translates the title and the labels that still name their place; labels showing numbers stay.
+    void retranslate();
 
     SliderPopupForm ui;
+    QWidget* popup = nullptr;
+    bool boundLabelsWritten = false;
+    bool windowLabelsWritten = false;
     QTimer* timer = nullptr;
     /// Ends a wheel gesture once the wheel rests.
     QTimer* wheelRest = nullptr;
@@ -318,6 +323,7 @@ private:
 };
 
 SliderJog::SliderJog(QWidget* popup)
+    : popup(popup)
 {
     ui.setupUi(popup);
     ui.popup_slider->setPopupValue(this);
@@ -338,6 +344,7 @@ SliderJog::SliderJog(QWidget* popup)
     // Last: the popup forwards its filter to this object, which it holds only once this constructor has
     // returned, and setting the style sheet above already sends the slider events.
     ui.popup_slider->installEventFilter(popup);
+    popup->installEventFilter(popup);
 }
 
 void SliderJog::placeSlider(int top, int position)
@@ -356,6 +363,7 @@ void SliderJog::setBoundLabels(const QString& maximum, const QString& minimum)
 {
     ui.absolute_max_label->setText(maximum);
     ui.absolute_min_label->setText(minimum);
+    boundLabelsWritten = true;
 }
 
 void SliderJog::setWindowLabels(const QString& maximum, const QString& value, const QString& minimum)
@@ -363,10 +371,15 @@ void SliderJog::setWindowLabels(const QString& maximum, const QString& value, co
     ui.max_label->setText(maximum);
     ui.value_label->setText(value);
     ui.min_label->setText(minimum);
+    windowLabelsWritten = true;
 }
 
 void SliderJog::watch(QObject* watched, QEvent* event)
 {
+    if (watched == popup && event->type() == QEvent::LanguageChange) {
+        retranslate();
+        return;
+    }
     if (watched != ui.popup_slider) {
         return;
     }
@@ -401,6 +414,19 @@ void SliderJog::watch(QObject* watched, QEvent* event)
     case QEvent::FocusOut:
     case QEvent::Hide: reportUnreported(); break;
     default: break;
+    }
+}
+
+void SliderJog::retranslate()
+{
+    const QString bounds[] = { ui.absolute_max_label->text(), ui.absolute_min_label->text() };
+    const QString window[] = { ui.max_label->text(), ui.value_label->text(), ui.min_label->text() };
+    ui.retranslateUi(popup);
+    if (boundLabelsWritten) {
+        setBoundLabels(bounds[0], bounds[1]);
+    }
+    if (windowLabelsWritten) {
+        setWindowLabels(window[0], window[1], window[2]);
     }
 }
 
