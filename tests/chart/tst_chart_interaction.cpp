@@ -173,12 +173,13 @@ void TstChartInteraction::clickLocatesPoint()
 
 void TstChartInteraction::emptyRangeStaysPut()
 {
-    // A single point fits an empty view: the plot transforms scale by infinity and map the pointer nowhere.
-    profile.SetValidPoints({ { 38.4f, 0.2f } });
-    util::ChartPlot series;
-    series.curves = &profile;
-    series.name = QStringLiteral("single");
-    widget->setData({ series });
+    // Over empty ranges the plot transforms scale by infinity and map the pointer nowhere. (A fit never
+    // makes such a view: a single point fits one a unit wide.)
+    for (Axis axis : { Axis::Left, Axis::Bottom, Axis::Right, Axis::Top }) {
+        const double at = axis == Axis::Bottom || axis == Axis::Top ? 38 : 0;
+        d->axis(axis)->SetRange(at, at);
+    }
+    chart->RecalculateBounds();
     paint();
     drag(LEFT, vtkVector2f(300, 150), vtkVector2f(340, 190));
     drag(RIGHT, vtkVector2f(300, 150), vtkVector2f(400, 200));

@@ -3,6 +3,7 @@
 
 #include <vtkContextKeyEvent.h>
 
+#include <climits>
 #include <limits>
 
 Q_DECLARE_METATYPE(util::Range)
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void coordinateConversion();
     void renderedPixels();
     void chartOutlivingTheWidget();
+    void fitShowsTheData_data();
+    void fitShowsTheData();
 
 private:
     QVector<int> primaryBounds() const
@@ -165,11 +168,11 @@ void TstChartWidget::boundsAreSaturatedIntegers()
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    // Truncated toward zero; non-finite samples are drawn by VTK's rules but never bound the view.
+    // Rounded outwards; non-finite samples are drawn by VTK's rules but never bound the view.
     auto a = makeCurves({ { 0.4f, -3.7f }, { 9.6f, 5.9f }, { nan, 100 }, { inf, 1 }, { 2, -inf } });
     // A series without curves is an empty series.
     widget->setData({ makeSeries(a.get(), "a"), makeSeries(nullptr, "none") });
-    QCOMPARE(primaryBounds(), QVector<int>({ 0, 9, -3, 5 }));
+    QCOMPARE(primaryBounds(), QVector<int>({ 0, 10, -4, 6 }));
     QCOMPARE(d->tables[0]->GetNumberOfRows(), vtkIdType(5));
     QCOMPARE(d->tables[1]->GetNumberOfRows(), vtkIdType(0));
     widget->render();
@@ -178,7 +181,7 @@ void TstChartWidget::boundsAreSaturatedIntegers()
     // Only non-finite samples leave the bounds as they were.
     auto bad = makeCurves({ { nan, nan }, { inf, -inf } });
     widget->setData({ makeSeries(bad.get(), "bad") });
-    QCOMPARE(primaryBounds(), QVector<int>({ 0, 9, -3, 5 }));
+    QCOMPARE(primaryBounds(), QVector<int>({ 0, 10, -4, 6 }));
 }
 
 void TstChartWidget::seriesKinds()
@@ -304,6 +307,42 @@ void TstChartWidget::chartOutlivingTheWidget()
     QVERIFY(!kept->GetCallbacks());
     kept->MouseLeaveEvent(mouse(0, vtkVector2f(10, 10)));
     kept->KeyPressEvent(vtkContextKeyEvent());
+}
+
+void TstChartWidget::fitShowsTheData_data()
+{
+    QTest::addColumn<QPointF>("min");
+    QTest::addColumn<QPointF>("max");
+    QTest::addColumn<QVector<int>>("bounds");
+    QTest::newRow("fractional ends") << QPointF(-3.7, -0.5) << QPointF(9.6, 20.2)
+                                     << QVector<int> { -4, 10, -1, 21 };
+    QTest::newRow("within one unit") << QPointF(0.1, 0.1) << QPointF(0.9, 0.9) << QVector<int> { 0, 1, 0, 1 };
+    QTest::newRow("a single point") << QPointF(5, -7) << QPointF(5, -7) << QVector<int> { 5, 6, -7, -6 };
+    QTest::newRow("at the int limit")
+        << QPointF(3e9, 0) << QPointF(4e9, 0) << QVector<int> { INT_MAX - 1, INT_MAX, 0, 1 };
+}
+
+void TstChartWidget::fitShowsTheData()
+{
+    QFETCH(QPointF, min);
+    QFETCH(QPointF, max);
+    QFETCH(QVector<int>, bounds);
+    auto a = makeCurves({ { float(min.x()), float(min.y()) }, { float(max.x()), float(max.y()) } });
+    widget->setData({ makeSeries(a.get(), "a") });
+    // Integer bounds around the data, at least one unit long.
+    QCOMPARE(primaryBounds(), bounds);
+    // The fitted view holds the bounds, x widened on each side by a quarter of the y extent for the
+    // 800 x 400 window.
+    const QVector<double> x = range(Axis::Bottom);
+    const QVector<double> y = range(Axis::Left);
+    const double pad = (double(bounds[3]) - bounds[2]) / 4;
+    QVERIFY2(x[0] <= bounds[0] - pad && x[1] >= std::min(bounds[1] + pad, double(INT_MAX)),
+        qPrintable(QStringLiteral("%1..%2").arg(x[0]).arg(x[1])));
+    QVERIFY2(
+        y[0] <= bounds[2] && y[1] >= bounds[3], qPrintable(QStringLiteral("%1..%2").arg(y[0]).arg(y[1])));
+    QCOMPARE(x[0], std::floor(x[0]));
+    QCOMPARE(x[1], std::floor(x[1]));
+    QVERIFY(x[1] > x[0] && y[1] > y[0]);
 }
 
 QTEST_MAIN(TstChartWidget)

@@ -13,7 +13,9 @@
 #include <vtkTypeFloat32Array.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <utility>
 
 namespace util {
 
@@ -22,6 +24,20 @@ namespace {
 std::size_t validPointCount(const ChartPlot& record)
 {
     return record.curves ? detail::validPointCount(*record.curves) : 0;
+}
+
+/// The integer range that encloses [@p min, @p max], at least one unit long.
+std::pair<int, int> enclosingRange(double min, double max)
+{
+    int low = detail::saturatingFloor(min);
+    int high = detail::saturatingCeil(max);
+    if (high <= low) {
+        if (low < INT_MAX)
+            high = low + 1;
+        else
+            low = high - 1;
+    }
+    return { low, high };
 }
 
 /// Rows of (x of point j, per-point value j) for one per-point channel.
@@ -103,14 +119,17 @@ void ChartWidgetPrivate::fillTables(const std::vector<ChartPlot>& list)
         table->GetColumn(1)->Modified();
         table->Modified();
     }
-    // Primary {xMin, xMax, yMin, yMax} at 0..3, secondary at 4..7; both follow the same data.
+    // Primary {xMin, xMax, yMin, yMax} at 0..3, secondary at 4..7; both follow the same data, rounded
+    // outwards so that the bounds hold all of it.
     if (!x.isEmpty()) {
-        dataBounds[0] = dataBounds[4] = detail::saturatingInt(x.min());
-        dataBounds[1] = dataBounds[5] = detail::saturatingInt(x.max());
+        const auto [low, high] = enclosingRange(x.min(), x.max());
+        dataBounds[0] = dataBounds[4] = low;
+        dataBounds[1] = dataBounds[5] = high;
     }
     if (!y.isEmpty()) {
-        dataBounds[2] = dataBounds[6] = detail::saturatingInt(y.min());
-        dataBounds[3] = dataBounds[7] = detail::saturatingInt(y.max());
+        const auto [low, high] = enclosingRange(y.min(), y.max());
+        dataBounds[2] = dataBounds[6] = low;
+        dataBounds[3] = dataBounds[7] = high;
     }
 }
 
@@ -153,8 +172,8 @@ void ChartWidgetPrivate::fitView()
         yMin -= pad;
         yMax += pad;
     }
-    axis(Axis::Bottom)->SetRange(detail::saturatingInt(xMin), detail::saturatingInt(xMax));
-    axis(Axis::Left)->SetRange(detail::saturatingInt(yMin), detail::saturatingInt(yMax));
+    axis(Axis::Bottom)->SetRange(detail::saturatingFloor(xMin), detail::saturatingCeil(xMax));
+    axis(Axis::Left)->SetRange(detail::saturatingFloor(yMin), detail::saturatingCeil(yMax));
     axis(Axis::Top)->SetRange(dataBounds[4], dataBounds[5]);
     axis(Axis::Right)->SetRange(dataBounds[6], dataBounds[7]);
     chart->RecalculateBounds();

@@ -17,4 +17,16 @@ inline int saturatingInt(double value)
     return int(value);
 }
 
+/// Rounds @p value down to an int, clamping as saturatingInt() does.
+inline int saturatingFloor(double value)
+{
+    return saturatingInt(std::floor(value));
+}
+
+/// Rounds @p value up to an int, clamping as saturatingInt() does.
+inline int saturatingCeil(double value)
+{
+    return saturatingInt(std::ceil(value));
+}
+
 } // namespace util::detail
