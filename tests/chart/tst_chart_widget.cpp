@@ -2,6 +2,7 @@
 #include "chart_fixture.h"
 
 #include <vtkContextKeyEvent.h>
+#include <vtkTooltipItem.h>
 
 #include <climits>
 #include <limits>
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void coordinateConversion();
     void renderedPixels();
     void chartOutlivingTheWidget();
+    void anySeriesName();
     void fitShowsTheData_data();
     void fitShowsTheData();
 
@@ -307,6 +309,37 @@ void TstChartWidget::chartOutlivingTheWidget()
     QVERIFY(!kept->GetCallbacks());
     kept->MouseLeaveEvent(mouse(0, vtkVector2f(10, 10)));
     kept->KeyPressEvent(vtkContextKeyEvent());
+}
+
+void TstChartWidget::anySeriesName()
+{
+    // The x column's name, an empty name and a name used twice: each series keeps its own points, and the
+    // legend and the tooltips show the host's names.
+    const QStringList names { QStringLiteral("X Coordinates"), QString(), QStringLiteral("a"),
+        QStringLiteral("a"), QStringLiteral("X Coordinates") + QChar(0) + QStringLiteral("and more") };
+    std::vector<std::unique_ptr<Vorn3dParametricCurveArray>> curves;
+    std::vector<ChartPlot> list;
+    for (int i = 0; i < names.size(); ++i) {
+        curves.push_back(makeCurves({ { 0, 20.0f * float(i) }, { 10, 20.0f * float(i) } }));
+        list.push_back(makeSeries(curves.back().get(), names[i]));
+    }
+    widget->setData(list);
+    widget->setData(list);
+    // Every point well inside the plot area.
+    d->axis(Axis::Bottom)->SetRange(-50, 50);
+    d->axis(Axis::Left)->SetRange(-10, 90);
+    chart->RecalculateBounds();
+    paint();
+    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(names.size()));
+    for (int i = 0; i < names.size(); ++i) {
+        vtkPlot* plot = d->plots[std::size_t(i)];
+        QCOMPARE(QString::fromStdString(plot->GetLabel()), names[i]);
+        QCOMPARE(d->tables[std::size_t(i)]->GetNumberOfColumns(), vtkIdType(2));
+        chart->MouseMoveEvent(mouse(0, screen(10, 20.0 * i)));
+        QVERIFY(chart->GetTooltip()->GetVisible());
+        QCOMPARE(QString::fromStdString(chart->GetTooltip()->GetText()),
+            QStringLiteral("%1: 10,  %2").arg(names[i]).arg(20 * i));
+    }
 }
 
 void TstChartWidget::fitShowsTheData_data()

@@ -15,15 +15,27 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <string>
 #include <utility>
 
 namespace util {
 
 namespace {
 
+/// The name of every table's x column.
+constexpr char xColumnName[] = "X Coordinates";
+
 std::size_t validPointCount(const ChartPlot& record)
 {
     return record.curves ? detail::validPointCount(*record.curves) : 0;
+}
+
+/// The name of a series' y column: the series' own, unless a table cannot have it beside its x column.
+std::string yColumnName(const QString& series)
+{
+    // VTK reads a name as a C string, up to its first NUL.
+    const std::string name = series.toUtf8().constData();
+    return name == xColumnName ? "Y Values" : name;
 }
 
 /// The integer range that encloses [@p min, @p max], at least one unit long.
@@ -71,13 +83,15 @@ void ChartWidgetPrivate::rebuildPlots(const std::vector<ChartPlot>& list)
     for (const ChartPlot& record : list) {
         auto table = vtkSmartPointer<vtkTable>::New();
         vtkNew<vtkTypeFloat32Array> x;
-        x->SetName("X Coordinates");
+        x->SetName(xColumnName);
         vtkNew<vtkTypeFloat32Array> y;
-        y->SetName(record.name.toUtf8().constData());
+        y->SetName(yColumnName(record.name).c_str());
         table->AddColumn(x);
         table->AddColumn(y);
         tables.push_back(table);
         vtkPlot* plot = chart->AddPlot(vtkChart::POINTS);
+        // The legend and the tooltips show the label, which would otherwise be the y column's name.
+        plot->SetLabel(record.name.toStdString());
         plotInfo(plot)->name = record.name;
         plots.push_back(plot);
     }
