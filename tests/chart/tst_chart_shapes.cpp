@@ -417,7 +417,7 @@ void TstChartShapes::plotsRemovedBehindTheOverlay()
     widget->addShape(shape);
     widget->addShape(rectangle(2, 60, 20, 70, 30));
     draw();
-    const vtkSmartPointer<vtkPlot> data = d->plots[0];
+    const vtkSmartPointer<vtkPlot> data = d->plots[0].Get();
     const auto removePlot = [this](vtkPlot* plot) {
         for (vtkIdType i = 0; i < chart->GetNumberOfPlots(); ++i) {
             if (chart->GetPlot(i) == plot)

@@ -29,6 +29,8 @@ private Q_SLOTS:
     void renderedPixels();
     void chartOutlivingTheWidget();
     void anySeriesName();
+    void countsAreReadWhenGiven();
+    void plotsDroppedByTheChart();
     void fitShowsTheData_data();
     void fitShowsTheData();
 
@@ -83,7 +85,7 @@ void TstChartWidget::keepsOrRebuildsPlots()
     auto a = makeCurves({ { 0, 0 }, { 10, 10 } });
     auto b = makeCurves({ { 0, 0 }, { 5, 5 }, { 20, 20 } });
     widget->setData({ makeSeries(a.get(), "a"), makeSeries(b.get(), "b") });
-    const std::vector<vtkPlot*> first = d->plots;
+    const std::vector<vtkWeakPointer<vtkPlot>> first = d->plots;
     const vtkTable* table = d->tables[0];
 
     // Same names and counts: the plots and tables stay, take the new values, and the user's view is kept.
@@ -100,7 +102,7 @@ void TstChartWidget::keepsOrRebuildsPlots()
     QVERIFY(d->plots[0] != first[0]);
     QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(2));
     QVERIFY(range(Axis::Bottom) != QVector<double>({ 3, 4 }));
-    const std::vector<vtkPlot*> second = d->plots;
+    const std::vector<vtkWeakPointer<vtkPlot>> second = d->plots;
     auto longer = makeCurves({ { 0, 0 }, { 1, 1 }, { 2, 2 } });
     widget->setData({ makeSeries(longer.get(), "a"), makeSeries(b.get(), "c") });
     QVERIFY(d->plots[0] != second[0]);
@@ -340,6 +342,41 @@ void TstChartWidget::anySeriesName()
         QCOMPARE(QString::fromStdString(chart->GetTooltip()->GetText()),
             QStringLiteral("%1: 10,  %2").arg(names[i]).arg(20 * i));
     }
+}
+
+void TstChartWidget::countsAreReadWhenGiven()
+{
+    // A host refilling one curve array in place: a new point count rebuilds, as with a new array.
+    auto a = makeCurves({ { 0, 0 }, { 10, 10 } });
+    widget->setData({ makeSeries(a.get(), "a") });
+    const vtkWeakPointer<vtkPlot> first = d->plots[0];
+    d->axis(Axis::Bottom)->SetRange(3, 4);
+    a->SetValidPoints({ { 0, 0 }, { 5, 5 }, { 20, 20 } });
+    widget->setData({ makeSeries(a.get(), "a") });
+    QVERIFY(d->plots[0] != first);
+    QCOMPARE(range(Axis::Bottom), QVector<double>({ -5, 25 })); // refitted: x 0..20 padded for 800 x 400
+
+    // A host freeing the last frame's array before the next setData: the chart never reads it again.
+    const vtkWeakPointer<vtkPlot> second = d->plots[0];
+    a.reset();
+    auto b = makeCurves({ { 1, 1 }, { 2, 2 }, { 3, 3 } });
+    widget->setData({ makeSeries(b.get(), "a") });
+    QCOMPARE(d->plots[0], second);
+    QCOMPARE(d->tables[0]->GetValue(2, 1).ToFloat(), 3.0f);
+}
+
+void TstChartWidget::plotsDroppedByTheChart()
+{
+    auto a = makeCurves({ { 0, 0 }, { 10, 10 } });
+    const std::vector<ChartPlot> list { makeSeries(a.get(), "a"), makeSeries(a.get(), "b") };
+    widget->setData(list);
+    chart->ClearPlots();
+    QVERIFY(!d->plots[0] && !d->plots[1]);
+    widget->update(); // restyles nothing that is gone
+    widget->setData(list); // and the next data build the plots anew
+    QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(2));
+    QVERIFY(d->plots[0] && d->plots[1]);
+    paint();
 }
 
 void TstChartWidget::fitShowsTheData_data()

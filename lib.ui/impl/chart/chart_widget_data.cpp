@@ -152,6 +152,8 @@ void ChartWidgetPrivate::refreshPlots(const std::vector<ChartPlot>& list)
     for (std::size_t i = 0; i < list.size() && i < plots.size(); ++i) {
         const ChartPlot& record = list[i];
         vtkPlot* plot = plots[i];
+        if (!plot)
+            continue; // dropped by the chart; the next setData() builds it anew
         plot->SetColor(record.color.redF(), record.color.greenF(), record.color.blueF());
         plot->SetVisible(record.visible);
         if (auto* points = vtkPlotPoints::SafeDownCast(plot)) {
@@ -197,10 +199,15 @@ void ChartWidgetPrivate::fitView()
 
 void ChartWidget::setData(const std::vector<ChartPlot>& plots)
 {
+    // The counts of the last list are the ones it had then: its curve arrays may have been refilled in
+    // place or freed since.
+    std::vector<std::size_t> counts(plots.size());
+    std::transform(plots.begin(), plots.end(), counts.begin(), validPointCount);
     const std::vector<ChartPlot>& cached = d->cachedPlots;
-    bool keep = plots.size() == cached.size() && !d->tables.empty();
+    bool keep = plots.size() == cached.size() && counts == d->cachedCounts && !d->tables.empty()
+        && std::all_of(d->plots.begin(), d->plots.end(), [](vtkPlot* plot) { return plot != nullptr; });
     for (std::size_t i = 0; keep && i < plots.size(); ++i)
-        keep = plots[i].name == cached[i].name && validPointCount(plots[i]) == validPointCount(cached[i]);
+        keep = plots[i].name == cached[i].name;
     if (!keep)
         d->rebuildPlots(plots);
     d->fillTables(plots);
@@ -208,6 +215,7 @@ void ChartWidget::setData(const std::vector<ChartPlot>& plots)
     d->renderingWindow->renderPending = true;
     if (&plots != &d->cachedPlots)
         d->cachedPlots = plots;
+    d->cachedCounts = std::move(counts);
     if (!keep || d->resetOnNewData) {
         d->fitView();
         d->resetOnNewData = false;

@@ -8,14 +8,14 @@
 #include "chart/shape_overlay.h"
 
 #include <vtkContextView.h>
+#include <vtkPlot.h>
 #include <vtkSmartPointer.h>
 #include <vtkTable.h>
+#include <vtkWeakPointer.h>
 
 #include <array>
 #include <memory>
 #include <vector>
-
-class vtkPlot;
 
 namespace util {
 
@@ -53,8 +53,10 @@ public:
     RenderingWindow* renderingWindow = nullptr;
     std::unique_ptr<ChartCallbacks> const callbacks;
     std::vector<ChartPlot> cachedPlots;
+    /// The valid-point count of each record of cachedPlots, read when setData() was given the list.
+    std::vector<std::size_t> cachedCounts;
     std::vector<vtkSmartPointer<vtkTable>> tables;
-    std::vector<vtkPlot*> plots; ///< owned by the chart
+    std::vector<vtkWeakPointer<vtkPlot>> plots; ///< owned by the chart; null once the chart dropped it
     vtkSmartPointer<vtkContextView> view;
     vtkSmartPointer<ChartXY> chart;
     std::unique_ptr<ShapeOverlay> const shapeOverlay; ///< after chart: goes first, unlinking its plots
