@@ -428,6 +428,13 @@ void ChartXY::ZoomInAxes(vtkAxis* x, vtkAxis* y, const float* origin, const floa
     vtkVector2d b;
     transform->InverseTransformPoints(o.GetData(), a.GetData(), 1);
     transform->InverseTransformPoints(c.GetData(), b.GetData(), 1);
+    // A span that doubles can hardly resolve would leave VTK's tick loop stepping by less than a value's
+    // precision, which never ends: such a box zooms nothing.
+    const auto resolvable = [](double u, double v) {
+        return std::fabs(v - u) > 1e-9 * std::max(std::fabs(u), std::fabs(v)) && std::fabs(v - u) > 1e-300;
+    };
+    if (!resolvable(a[0], b[0]) || !resolvable(a[1], b[1]))
+        return;
     // Keep the direction of each axis.
     const auto zoom = [](vtkAxis* axis, double u, double v) {
         if (axis->GetMaximum() > axis->GetMinimum())
