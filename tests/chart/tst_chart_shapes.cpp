@@ -3,6 +3,7 @@
 
 #include <util/shape.h>
 
+#include <vtkContextMapper2D.h>
 #include <vtkContextTransform.h>
 #include <vtkPen.h>
 #include <vtkTooltipItem.h>
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void boxZoomEndsOverAHandle();
     void plotsRemovedBehindTheOverlay_data();
     void plotsRemovedBehindTheOverlay();
+    void anyShapeTitle();
 
 private:
     /// Draws the shapes and renders, so that the handle plots can be searched.
@@ -457,6 +459,35 @@ void TstChartShapes::plotsRemovedBehindTheOverlay()
     QCOMPARE(chart->GetNumberOfPlots(), vtkIdType(removal == "all" ? 0 : 1));
     widget->addShape(rectangle(3, 0, 0, 5, 5));
     widget->drawShapes();
+}
+
+void TstChartShapes::anyShapeTitle()
+{
+    // Titles are host text: an empty one, and one that VTK, reading names as C strings, cuts at a NUL. Each
+    // table keeps its two columns, and the plots read them.
+    const QString titles[] = { QString(), QStringLiteral("a") + QChar(0) + QStringLiteral("b") };
+    int id = 0;
+    int moved = 0;
+    for (const QString& title : titles) {
+        ++id;
+        Shape shape = rectangle(id, 20 * id, 20, 20 * id + 10, 30);
+        shape.setTitle(title);
+        shape.setXTranslationCallback([&moved](double) { ++moved; });
+        widget->addShape(shape);
+    }
+    draw();
+    for (std::size_t i = 0; i < std::size(titles); ++i) {
+        for (auto [plot, table] : { std::pair(entry(i).outlinePlot.Get(), &entry(i).outline),
+                 std::pair(entry(i).handlePlot.Get(), &entry(i).handles) }) {
+            QCOMPARE(table->table->GetNumberOfColumns(), vtkIdType(2));
+            QCOMPARE(plot->GetData()->GetInputArrayToProcess(0, table->table), table->x.Get());
+            QCOMPARE(plot->GetData()->GetInputArrayToProcess(1, table->table), table->y.Get());
+        }
+    }
+    // Both rectangles drag by their bodies.
+    drag({ 25, 25 }, { 27, 26 });
+    drag({ 45, 25 }, { 47, 26 });
+    QCOMPARE(moved, 2);
 }
 
 QTEST_MAIN(TstChartShapes)

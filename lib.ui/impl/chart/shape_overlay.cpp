@@ -30,6 +30,13 @@ void setColor(vtkPlot* plot, const QColor& color)
     plot->SetColor(color.redF(), color.greenF(), color.blueF());
 }
 
+/// The start of the column names of @p title's tables: the title as VTK reads a name, up to a NUL, so that
+/// the suffixes keep the names of a table's two columns apart.
+QString columnBase(const QString& title)
+{
+    return title.left(title.indexOf(QChar(0)));
+}
+
 /// A table with two double columns, named @p xName and @p yName.
 ShapeOverlay::Table makeTable(const QString& xName, const QString& yName)
 {
@@ -57,10 +64,9 @@ void linkToShape(vtkPlot* plot, Shape& shape, bool isHandle, bool tooltipEnabled
 /// Adds the plot of @p shape's handles, reading @p handles, to @p chart.
 vtkPlot* addHandlePlot(ChartXY* chart, Shape& shape, const ShapeOverlay::Table& handles)
 {
-    const QString title = shape.title();
     vtkPlot* plot = chart->AddPlot(vtkChart::POINTS);
     // Columns are named before the plot is given its input: the plot finds its columns by name.
-    handles.y->SetName((title + QStringLiteral("_handle")).toUtf8().constData());
+    handles.y->SetName((columnBase(shape.title()) + QStringLiteral("_handle")).toUtf8().constData());
     plot->SetLegendVisibility(false);
     plot->SetInteractive(shape.interactive());
     plot->SetVisible(shape.visible());
@@ -76,9 +82,8 @@ vtkPlot* addHandlePlot(ChartXY* chart, Shape& shape, const ShapeOverlay::Table& 
 /// Adds the plot of @p shape's outline, reading @p outline, to @p chart; @p handles is its partner.
 vtkPlot* addOutlinePlot(ChartXY* chart, Shape& shape, const ShapeOverlay::Table& outline, vtkPlot* handles)
 {
-    const QString title = shape.title();
     vtkPlot* plot = chart->AddPlot(vtkChart::LINE);
-    outline.y->SetName(title.toUtf8().constData());
+    outline.y->SetName(columnBase(shape.title()).toUtf8().constData());
     plot->SetInputData(outline.table, 0, 1);
     setColor(plot, shape.color());
     plot->SetInteractive(shape.interactive());
@@ -109,10 +114,10 @@ ShapeOverlay::~ShapeOverlay()
 
 void ShapeOverlay::add(const Shape& shape)
 {
-    const QString title = shape.title();
+    const QString base = columnBase(shape.title());
     Entry entry;
-    entry.outline = makeTable(title + QStringLiteral("_x"), title);
-    entry.handles = makeTable(title + QStringLiteral("_handle_x"), title + QStringLiteral("_handle_y"));
+    entry.outline = makeTable(base + QStringLiteral("_x"), base);
+    entry.handles = makeTable(base + QStringLiteral("_handle_x"), base + QStringLiteral("_handle_y"));
     fill(entry, shape);
     entry.shape = std::make_unique<Shape>(shape);
     m_entries.push_back(std::move(entry));
