@@ -25,6 +25,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <vector>
 
 class TstMarkerThinning : public QObject
 {
@@ -33,6 +34,7 @@ class TstMarkerThinning : public QObject
 private Q_SLOTS:
     void keepsOnePointPerCell();
     void refusesWhatItCannotThin();
+    void callsLeaveNoCellsBehind();
     void samePictureAsEveryMarker();
     void hiddenPointsStayReachable();
     void maskedPointsStayHidden();
@@ -91,6 +93,35 @@ void TstMarkerThinning::keepsOnePointPerCell()
     const float second[] = { 2.2f, 5, 2.3f, 5, -5.45f, 5, 2.15f, 5.15f };
     for (int i = 0; i < 8; ++i)
         QCOMPARE(points[i], second[i]);
+}
+
+void TstMarkerThinning::callsLeaveNoCellsBehind()
+{
+    // Every call, of any instance and on any device, finds all cells free: what one marked never hides a
+    // point of the next, whose cells may lie on the same bits.
+    const double identity[9] = { 1, 0, 0, 0, 1, 0, 0, 0, 1 };
+    std::vector<float> dense;
+    for (int i = 0; i < 4000; ++i) {
+        dense.push_back(float(i % 1000) * 0.8f);
+        dense.push_back(float(i / 1000) * 150.0f + 0.5f);
+    }
+    util::MarkerThinning large;
+    util::MarkerThinning small;
+    // The first point of few shares its cell with a dense point on every device.
+    const float few[] = { 0.1f, 0.5f, 10.6f, 3.3f, 99.9f, 99.9f };
+    vtkIdType kept = -1;
+    for (int width : { 800, 100, 37 }) {
+        QVERIFY(large.thin(dense.data(), 4000, nullptr, 0, identity, width, 600, 2.0f, kept));
+        QVERIFY(kept > 0);
+        QVERIFY(small.thin(few, 3, nullptr, 0, identity, width, 600, 2.0f, kept));
+        QCOMPARE(kept, vtkIdType(width == 37 ? 2 : 3));
+        QVERIFY(large.thin(few, 3, nullptr, 0, identity, width, 600, 2.0f, kept));
+        QCOMPARE(kept, vtkIdType(width == 37 ? 2 : 3));
+    }
+    // Points sharing cells still thin as on a fresh grid after all these calls.
+    const float twice[] = { 5.0f, 5.0f, 5.01f, 5.01f, 5.0f, 5.0f };
+    QVERIFY(small.thin(twice, 3, nullptr, 0, identity, 10, 10, 2.0f, kept));
+    QCOMPARE(kept, vtkIdType(1));
 }
 
 void TstMarkerThinning::refusesWhatItCannotThin()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace util {
 
@@ -12,6 +13,23 @@ namespace {
 /// marker's texture at its sub-pixel position, so markers a pixel apart are not interchangeable; a
 /// quarter pixel keeps the picture within a few edge pixels of the full one at a small cost.
 constexpr int cellsPerPixel = 4;
+
+/**
+ * The cell bits, one grid for every thinning of a thread. Between calls every bit is clear: a call clears
+ * only the words it set, so that thinning costs in proportion to the points, not to the device's area, and
+ * a plot of a few points (a shape's handles) neither clears nor holds a grid of the whole device.
+ */
+struct CellGrid
+{
+    std::vector<std::uint64_t> bits;
+    std::vector<std::size_t> setWords; ///< the words of bits set by the current call, one entry per bit
+};
+
+CellGrid& cellGrid()
+{
+    thread_local CellGrid grid;
+    return grid;
+}
 
 } // namespace
 
@@ -27,7 +45,11 @@ float* MarkerThinning::thin(const float* xy, vtkIdType count, const vtkIdType* s
     const std::int64_t rows = std::int64_t(height) * cellsPerPixel + 2 * std::int64_t(reach);
     if (double(columns) * double(rows) > double(std::int64_t(1) << 30))
         return nullptr; // far beyond any screen
-    covered.assign(std::size_t((columns * rows + 63) / 64), 0);
+    CellGrid& grid = cellGrid();
+    const std::size_t words = std::size_t((columns * rows + 63) / 64);
+    if (grid.bits.size() < words)
+        grid.bits.resize(words, 0); // all clear: the words beyond the old end are new, the others cleared
+    grid.setWords.clear();
     points.resize(std::size_t(2 * count));
     vtkIdType nextSkipped = 0;
     for (vtkIdType i = 0; i < count; ++i) {
@@ -45,15 +67,18 @@ float* MarkerThinning::thin(const float* xy, vtkIdType count, const vtkIdType* s
         if (!(column >= 0.0 && column < double(columns) && row >= 0.0 && row < double(rows)))
             continue;
         const std::size_t bit = std::size_t(std::int64_t(row) * columns + std::int64_t(column));
-        std::uint64_t& word = covered[bit / 64];
+        std::uint64_t& word = grid.bits[bit / 64];
         const std::uint64_t mask = std::uint64_t(1) << (bit % 64);
         if (word & mask)
             continue;
         word |= mask;
+        grid.setWords.push_back(bit / 64);
         points[std::size_t(2 * kept)] = xy[2 * i];
         points[std::size_t(2 * kept + 1)] = xy[2 * i + 1];
         ++kept;
     }
+    for (const std::size_t word : grid.setWords)
+        grid.bits[word] = 0;
     return points.data();
 }
 

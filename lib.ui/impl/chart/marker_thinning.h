@@ -4,7 +4,6 @@
 
 #include <vtkType.h>
 
-#include <cstdint>
 #include <vector>
 
 namespace util {
@@ -20,7 +19,10 @@ namespace util {
  * with a non-finite position, are dropped, and so are the points named as
  * skipped (VTK's bad points: a non-finite coordinate or a zero in the plot's
  * valid-point mask). The buffers are kept between calls, so a live chart
- * allocates nothing per frame.
+ * allocates nothing per frame. The cell grid is one for all instances of a
+ * thread and is left clear by every call, which clears only the cells it
+ * marked: a call costs in proportion to its points, whatever the device's
+ * size, and an instance holds only its kept points.
  */
 class UTIL_UI_EXPORT MarkerThinning
 {
@@ -40,7 +42,6 @@ public:
         const double matrix[9], int width, int height, float size, vtkIdType& kept);
 
 private:
-    std::vector<std::uint64_t> covered; ///< one bit per cell
     std::vector<float> points;
 };
 
