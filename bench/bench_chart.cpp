@@ -1,5 +1,6 @@
 // Chart benchmarks: the live-profile frame of util::ChartWidget against a bare vtkChartXY, QCustomPlot
-// and Qwt; setData per point; the hover query against vtkPlotPoints' own search; start-up; peak memory.
+// and Qwt, whole and in parts (copy, setData, render call, wait for the screen); the hover query against
+// vtkPlotPoints' own search; start-up; peak memory; shapes and drags; the targets' ratios.
 //
 // Without arguments the program is the driver: it runs every case in a process of its own, peers
 // alternating within each round, and prints the tables. With arguments it runs one case and prints
@@ -43,22 +44,36 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
+#include <map>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace bench {
 
 Profiles::Profiles(int pointCount)
-    : generator(7)
+    : bank(bankSize)
 {
+    VornProfileGenerator generator(7);
     generator.setPointCount(std::size_t(pointCount));
+    for (int frame = 0; frame < bankSize; ++frame) {
+        for (int i = 0; i < seriesCount; ++i) {
+            // The curve arrays start with the first frame's channels; frames then renew the points.
+            Vorn3dParametricCurveArray& generated = curves[std::size_t(i)];
+            generator.fill(generated, 0.05 * frame, 1.3 * i);
+            VornVector buffer;
+            generated.GetValidPoints(&buffer);
+            const auto* first = static_cast<const Vorn3dParametricCurveArray::Point*>(buffer.GetData());
+            bank[std::size_t(frame)][std::size_t(i)].assign(first, first + buffer.GetSize());
+        }
+    }
+    next(0);
 }
 
 void Profiles::next(int frame)
 {
     for (int i = 0; i < seriesCount; ++i)
-        generator.fill(curves[std::size_t(i)], 0.05 * frame, 1.3 * i);
+        curves[std::size_t(i)].SetValidPoints(bank[std::size_t(frame % bankSize)][std::size_t(i)]);
 }
 
 bool showsSeries(const QImage& image, int minimum)
@@ -77,21 +92,36 @@ namespace {
 // ---------------------------------------------------------------------------------------------------
 // The VTK peers
 
-/// Duration of the last render call of waitForSwap(), ms.
-double lastRenderMs = 0.0;
-
-/// Runs @p paint (a render) and waits for the frame to reach the screen.
-void waitForSwap(QOpenGLWidget* widget, const std::function<void()>& paint)
+/// Waits for a QOpenGLWidget's frames to reach the screen (its frameSwapped signal).
+class ScreenWait
 {
+public:
+    explicit ScreenWait(QOpenGLWidget* widget)
+    {
+        QObject::connect(widget, &QOpenGLWidget::frameSwapped, &loop, [this] {
+            swapped = true;
+            loop.quit();
+        });
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    }
+    /// Before the render: forgets earlier frames.
+    void arm() { swapped = false; }
+    /// Returns once a frame was swapped since arm(), or after 5 s.
+    void wait()
+    {
+        if (swapped)
+            return;
+        timeout.start(5000);
+        loop.exec();
+        timeout.stop();
+    }
+
+private:
     QEventLoop loop;
-    QObject::connect(widget, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    QElapsedTimer clock;
-    clock.start();
-    paint();
-    lastRenderMs = double(clock.nsecsElapsed()) / 1e6;
-    loop.exec();
-}
+    QTimer timeout;
+    bool swapped = false;
+};
 
 /// Counts the renders of a VTK render window.
 class RenderCounter
@@ -114,8 +144,9 @@ class ChartPeer : public Peer
 {
 public:
     explicit ChartPeer(int multiSamples)
+        : surface(chart.findChild<QVTKOpenGLNativeWidget*>())
+        , screen(surface)
     {
-        surface = chart.findChild<QVTKOpenGLNativeWidget*>();
         if (multiSamples >= 0)
             surface->renderWindow()->SetMultiSamples(multiSamples);
         counter.observe(surface->renderWindow());
@@ -137,17 +168,20 @@ public:
         chart.setData(list);
     }
 
-    void draw() override
+    void render() override
     {
-        waitForSwap(surface, [this] { chart.render(); });
+        screen.arm();
+        chart.render();
     }
+    void waitForScreen() override { screen.wait(); }
     int renders() const override { return counter.count; }
     QImage image() override { return surface->grabFramebuffer(); }
 
     util::ChartWidget chart;
 
 private:
-    QVTKOpenGLNativeWidget* surface = nullptr;
+    QVTKOpenGLNativeWidget* const surface;
+    ScreenWait screen;
     RenderCounter counter;
     std::vector<util::ChartPlot> list;
 };
@@ -221,10 +255,12 @@ public:
         }
     }
 
-    void draw() override
+    void render() override
     {
-        waitForSwap(&surface, [this] { window->Render(); });
+        screen.arm();
+        window->Render();
     }
+    void waitForScreen() override { screen.wait(); }
     int renders() const override { return counter.count; }
     QImage image() override { return surface.grabFramebuffer(); }
 
@@ -233,6 +269,7 @@ public:
 
 private:
     QVTKOpenGLNativeWidget surface;
+    ScreenWait screen { &surface };
     vtkNew<vtkGenericOpenGLRenderWindow> window;
     vtkNew<vtkContextView> view;
     std::array<vtkNew<vtkTable>, seriesCount> tables;
@@ -286,7 +323,8 @@ long peakRssKb()
     return usage.ru_maxrss;
 }
 
-/// Frames: new values, setData, render, on screen.
+/// Frames: new values copied into the curve arrays, setData, the render call, the wait until the frame is
+/// on screen; each part and the whole, in ms.
 int runFrames(const QString& peerName, int pointCount)
 {
     std::unique_ptr<Peer> peer = makePeer(peerName);
@@ -298,40 +336,37 @@ int runFrames(const QString& peerName, int pointCount)
     showAndWait(peer->widget());
     const int frames = pointCount <= 4096 ? 80 : pointCount <= 16384 ? 40 : 20;
     const int warmUp = 5;
-    std::vector<double> frame;
-    std::vector<double> set;
-    std::vector<double> fill;
-    std::vector<double> render; // the render call alone (VTK peers)
+    std::map<std::string, std::vector<double>> parts;
     int badRenders = 0;
     QElapsedTimer clock;
     clock.start();
     for (int n = 0; n < warmUp + frames; ++n) {
         const int rendersBefore = peer->renders();
-        const qint64 start = clock.nsecsElapsed();
+        qint64 times[5];
+        times[0] = clock.nsecsElapsed();
         profiles.next(n);
-        const qint64 filled = clock.nsecsElapsed();
+        times[1] = clock.nsecsElapsed();
         peer->setData(profiles);
-        const double setMs = msSince(clock, filled);
-        const double fillMs = double(filled - start) / 1e6;
-        peer->draw();
-        const double frameMs = msSince(clock, start);
+        times[2] = clock.nsecsElapsed();
+        peer->render();
+        times[3] = clock.nsecsElapsed();
+        peer->waitForScreen();
+        times[4] = clock.nsecsElapsed();
         if (n >= warmUp && peer->renders() >= 0 && peer->renders() - rendersBefore != 1)
             ++badRenders;
         if (n == warmUp && !showsSeries(peer->image(), 200)) {
             std::printf("error nothing painted\n");
             return 1;
         }
-        if (n >= warmUp) {
-            frame.push_back(frameMs);
-            set.push_back(setMs);
-            fill.push_back(fillMs);
-            render.push_back(lastRenderMs);
-        }
+        if (n < warmUp)
+            continue;
+        const char* keys[] = { "copy", "setdata", "render", "wait" };
+        for (int i = 0; i < 4; ++i)
+            parts[keys[i]].push_back(double(times[i + 1] - times[i]) / 1e6);
+        parts["frame"].push_back(double(times[4] - times[0]) / 1e6);
     }
-    printSamples("frame", frame);
-    printSamples("setdata", set);
-    printSamples("fill", fill);
-    printSamples("render", render);
+    for (const auto& [key, samples] : parts)
+        printSamples(key.c_str(), samples);
     std::printf("rss %ld\n", peakRssKb());
     if (badRenders)
         std::printf("error %d frames did not render exactly once\n", badRenders);
@@ -349,7 +384,6 @@ int runHover(const QString& peerName, int pointCount)
     Profiles profiles(pointCount);
     if (auto* ours = dynamic_cast<ChartPeer*>(peer.get())) {
         // The chart makes its plots on the first data.
-        profiles.next(0);
         ours->setData(profiles);
         util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&ours->chart);
         xAxis = d->chart->GetAxis(vtkAxis::BOTTOM);
@@ -424,11 +458,14 @@ int runHover(const QString& peerName, int pointCount)
 /// From constructing the widget to its first frame with 4 x 4096 points on screen.
 int runStartup(const QString& peerName)
 {
+    const Profiles profiles(4096);
     QElapsedTimer clock;
     clock.start();
     std::unique_ptr<Peer> peer = makePeer(peerName);
-    Profiles profiles(4096);
-    profiles.next(0);
+    if (!peer) {
+        std::printf("missing\n");
+        return 0;
+    }
     peer->widget()->resize(800, 600);
     peer->widget()->show();
     peer->setData(profiles);
@@ -589,7 +626,6 @@ int runScreenshot(const QString& file, int multiSamples)
 {
     ChartPeer peer(multiSamples);
     Profiles profiles(1024);
-    profiles.next(0);
     showAndWait(peer.widget());
     peer.setData(profiles);
     util::ChartWidgetPrivate* d = util::ChartWidgetPrivate::get(&peer.chart);
@@ -702,10 +738,22 @@ int report(const QMap<QString, Result>& results)
     return errors.isEmpty() ? 0 : 1;
 }
 
+/// One line of the targets: @p name, the measured @p value and whether it is within @p limit.
+void printTarget(const QString& name, double value, double limit)
+{
+    const QString verdict = value <= 0.0 ? QStringLiteral("not measured")
+        : value <= limit                 ? QStringLiteral("holds")
+                                         : QStringLiteral("not reached");
+    std::printf("%-44s %6.2f  (<= %.2f) %s\n", name.toLocal8Bit().constData(), value, limit,
+        verdict.toLocal8Bit().constData());
+}
+
 int drive(int rounds)
 {
     const QStringList peers { "chart", "vtk", "qcustomplot", "qwt", "chart-msaa8" };
+    const QStringList startupPeers { "chart", "vtk", "qcustomplot", "qwt" };
     const QList<int> sizes { 1024, 4096, 16384, 65536 };
+    const QList<int> shapeCounts { 0, 10, 100, 1000 };
     QMap<QString, Result> results; // by "case peer size"
     auto run = [&](const QStringList& arguments) { runChild(arguments, results[arguments.join(' ')]); };
     for (int round = 0; round < rounds; ++round) {
@@ -716,21 +764,26 @@ int drive(int rounds)
                 run({ "hover", peer, QString::number(size) });
         }
         for (int i = 0; i < 3; ++i) {
-            for (const char* peer : { "chart", "vtk" })
+            for (const QString& peer : startupPeers)
                 run({ "startup", peer });
         }
-        for (int count : { 10, 100, 1000 })
+        for (int count : shapeCounts)
             run({ "shapes", QString::number(count) });
         for (int size : { 1024, 65536 })
             run({ "drag", QString::number(size) });
     }
     auto samples = [&](const QString& name, const QString& key) { return results[name].samples.value(key); };
-    auto frame = [&](const QString& peer, int size) {
-        return samples(QStringLiteral("frame %1 %2").arg(peer).arg(size), "frame");
+    auto part = [&](const QString& peer, int size, const char* key) {
+        return samples(QStringLiteral("frame %1 %2").arg(peer).arg(size), key);
+    };
+    auto frame = [&](const QString& peer, int size) { return part(peer, size, "frame"); };
+    auto median = [](const std::vector<double>& v) { return v.empty() ? 0.0 : quantile(v, 0.5); };
+    auto medianRatio = [&](const std::vector<double>& a, const std::vector<double>& b) {
+        return a.empty() || b.empty() ? 0.0 : median(a) / median(b);
     };
 
-    std::printf("\nFrame: new values + setData + render + on screen; 4 series x N points, 800 x 600; "
-                "ms, median / p90\n");
+    std::printf("\nFrame: values copied into the curve arrays + setData + render + on screen (profiles "
+                "generated before timing); 4 series x N points, 800 x 600; ms, median / p90\n");
     printRow({ "N", "ChartWidget", "bare vtkChartXY", "QCustomPlot 2.1", "Qwt 6.1", "ChartWidget 8xMSAA",
         "chart / vtk", "chart / QCP", "8xMSAA / chart" });
     for (int size : sizes) {
@@ -741,16 +794,21 @@ int drive(int rounds)
             ratio(frame("chart-msaa8", size), frame("chart", size)) });
     }
 
-    std::printf("\nsetData alone, ns per point, median / p90 (bare VTK: its table fill)\n");
-    printRow({ "N", "ChartWidget", "bare vtkChartXY" });
+    std::printf(
+        "\nThe frame's parts, ms, medians: the copy of new values into the curve arrays, setData (the "
+        "bare chart: its table fill), the render call (QCustomPlot: replot into its buffers; Qwt: "
+        "replot, which paints and flushes at once), the wait until the frame is on screen\n");
+    printRow({ "N", "peer", "copy", "setData", "render call", "wait for screen", "frame" });
+    const QStringList names { "ChartWidget", "bare vtkChartXY", "QCustomPlot", "Qwt" };
     for (int size : sizes) {
-        auto perPoint = [&](const QString& peer) {
-            std::vector<double> v = samples(QStringLiteral("frame %1 %2").arg(peer).arg(size), "setdata");
-            for (double& x : v)
-                x *= 1e6 / (seriesCount * size);
-            return v;
-        };
-        printRow({ QString::number(size), cell(perPoint("chart")), cell(perPoint("vtk")) });
+        for (int i = 0; i < names.size(); ++i) {
+            QStringList row { QString::number(size), names[i] };
+            for (const char* key : { "copy", "setdata", "render", "wait", "frame" }) {
+                const std::vector<double> v = part(peers[i], size, key);
+                row << (v.empty() ? QStringLiteral("-") : QString::number(median(v), 'f', 2));
+            }
+            printRow(row);
+        }
     }
 
     std::printf("\nHover: nearest point within 5 px, all four plots asked; us per query, median / p90\n");
@@ -765,12 +823,13 @@ int drive(int rounds)
             cell(hover("vtk", "steady"), 2), ratio(hover("chart", "steady"), hover("vtk", "steady")) });
     }
 
-    std::printf(
-        "\nStart-up to the first frame (4 x 4096 points), ms, median / p90; peak RSS at 4 x 65536, MB\n");
-    printRow({ "", "ChartWidget", "bare vtkChartXY", "chart / vtk" });
-    printRow({ "start-up", cell(samples("startup chart", "startup"), 1),
-        cell(samples("startup vtk", "startup"), 1),
-        ratio(samples("startup chart", "startup"), samples("startup vtk", "startup")) });
+    std::printf("\nStart-up to the first frame (4 x 4096 points), ms, median / p90; peak RSS at 4 x 65536 "
+                "(with %d frames of profiles banked), MB\n",
+        Profiles::bankSize);
+    auto startup = [&](const QString& peer) { return samples("startup " + peer, "startup"); };
+    printRow({ "", "ChartWidget", "bare vtkChartXY", "QCustomPlot", "Qwt", "chart / vtk" });
+    printRow({ "start-up", cell(startup("chart"), 1), cell(startup("vtk"), 1),
+        cell(startup("qcustomplot"), 1), cell(startup("qwt"), 1), ratio(startup("chart"), startup("vtk")) });
     QStringList memory { "peak RSS" };
     for (const char* peer : { "chart", "vtk", "qcustomplot", "qwt" }) {
         const std::vector<double> rss = samples(QStringLiteral("frame %1 65536").arg(peer), "rss");
@@ -783,7 +842,7 @@ int drive(int rounds)
     std::printf("\nShapes: drawShapes() of K rectangles, then the frame showing them (4 x 4096 points); "
                 "ms, median / p90\n");
     printRow({ "K", "drawShapes", "frame" });
-    for (int count : { 10, 100, 1000 }) {
+    for (int count : shapeCounts) {
         const QString name = QStringLiteral("shapes %1").arg(count);
         printRow({ QString::number(count), cell(samples(name, "drawshapes")), cell(samples(name, "frame")) });
     }
@@ -793,6 +852,20 @@ int drive(int rounds)
         const QString name = QStringLiteral("drag %1").arg(size);
         printRow({ QString::number(size), cell(samples(name, "step"), 3), cell(samples(name, "frame")) });
     }
+
+    std::printf("\nTargets: ratios of medians within this run\n");
+    for (int size : sizes) {
+        printTarget(QStringLiteral("frame, chart / bare vtkChartXY at %1").arg(size),
+            medianRatio(frame("chart", size), frame("vtk", size)), 1.05);
+    }
+    printTarget(QStringLiteral("frame, chart / QCustomPlot at 1024"),
+        medianRatio(frame("chart", 1024), frame("qcustomplot", 1024)), 3.0);
+    printTarget(QStringLiteral("frame, chart / QCustomPlot at 65536"),
+        medianRatio(frame("chart", 65536), frame("qcustomplot", 65536)), 1.5);
+    printTarget(QStringLiteral("start-up, chart / bare VTK widget"),
+        medianRatio(startup("chart"), startup("vtk")), 0.8);
+    printTarget(QStringLiteral("shapes frame, 100 rectangles / none"),
+        medianRatio(samples("shapes 100", "frame"), samples("shapes 0", "frame")), 1.5);
 
     return report(results);
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -19,14 +20,18 @@ namespace bench {
 constexpr int seriesCount = 4;
 
 /// Four profiles x 0..100 mm with noise, refreshed once per frame; all peers read the same arrays.
+/// The values of bankSize frames are generated up front, so that a timed frame only copies them.
 struct Profiles
 {
+    static constexpr int bankSize = 8;
+
     explicit Profiles(int pointCount);
-    /// New values in every curve array, for frame number @p frame.
+    /// Copies the values of frame @p frame (the bank repeats) into every curve array.
     void next(int frame);
     static QColor color(int series) { return QColor::fromHsv(series * 90, 255, 255); }
 
-    VornProfileGenerator generator;
+    /// The points of each series, by frame of the bank.
+    std::vector<std::array<std::vector<Vorn3dParametricCurveArray::Point>, seriesCount>> bank;
     std::array<Vorn3dParametricCurveArray, seriesCount> curves;
 };
 
@@ -37,8 +42,16 @@ public:
     virtual QWidget* widget() = 0;
     /// Hands the current values of @p profiles to the chart (the first call also fits the axes).
     virtual void setData(const Profiles& profiles) = 0;
-    /// Paints and returns once the frame is on screen.
-    virtual void draw() = 0;
+    /// The call that draws the frame: VTK's Render(), a Qt plot's replot.
+    virtual void render() = 0;
+    /// Returns once the frame that render() drew is on screen.
+    virtual void waitForScreen() { }
+    /// render() and waitForScreen().
+    void draw()
+    {
+        render();
+        waitForScreen();
+    }
     /// Renders counted since construction; -1 when the peer has no separate render step.
     virtual int renders() const { return -1; }
     /// What the window shows now.

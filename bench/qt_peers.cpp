@@ -65,7 +65,10 @@ public:
         }
     }
 
-    void draw() override { plot.replot(QCustomPlot::rpImmediateRefresh); }
+    /// Draws the layers into QCustomPlot's paint buffers (what rpImmediateRefresh does before its repaint).
+    void render() override { plot.replot(QCustomPlot::rpQueuedRefresh); }
+    /// The buffers into the window, flushed to the screen.
+    void waitForScreen() override { plot.repaint(); }
     QImage image() override { return plot.grab().toImage(); }
 
 private:
@@ -114,7 +117,9 @@ public:
         }
     }
 
-    void draw() override { plot.replot(); }
+    /// Qwt draws in the canvas' paint event: replot() paints it at once and flushes it to the screen, so the
+    /// render call holds the whole frame and there is nothing left to wait for.
+    void render() override { plot.replot(); }
     QImage image() override { return plot.grab().toImage(); }
 
 private:
