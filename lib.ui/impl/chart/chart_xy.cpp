@@ -4,6 +4,7 @@
 #include "chart/chart_xy.h"
 
 #include "chart/chart_callbacks.h"
+#include "chart/chart_legend.h"
 #include "chart/chart_xy_p.h"
 #include "chart/plot.h"
 
@@ -92,7 +93,7 @@ ChartXY::ChartXY()
     grid2->SetXAxis(p.axes[vtkAxis::TOP]);
     grid2->SetYAxis(p.axes[vtkAxis::RIGHT]);
 
-    Legend = vtkSmartPointer<vtkChartLegend>::New();
+    Legend = vtkSmartPointer<ChartLegend>::New();
     Legend->SetChart(this);
     Legend->SetVisible(false);
     AddItem(Legend);
