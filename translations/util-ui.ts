@@ -67,6 +67,41 @@
     </message>
 </context>
 <context>
+    <name>util::ChartWidget</name>
+    <message>
+        <source>Title: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom axis %1: %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left axis %1: %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right axis %1: %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top axis %1: %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x %1 to %2, y %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>util::CtrlComboBox</name>
     <message>
         <source>--Invalid Values--</source>

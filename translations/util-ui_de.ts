@@ -67,6 +67,41 @@
     </message>
 </context>
 <context>
+    <name>util::ChartWidget</name>
+    <message>
+        <source>Title: %1</source>
+        <translation>Titel: %1</translation>
+    </message>
+    <message>
+        <source>Bottom axis %1: %2 to %3</source>
+        <translation>Untere Achse %1: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Left axis %1: %2 to %3</source>
+        <translation>Linke Achse %1: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Right axis %1: %2 to %3</source>
+        <translation>Rechte Achse %1: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Top axis %1: %2 to %3</source>
+        <translation>Obere Achse %1: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>No series</source>
+        <translation>Keine Datenreihen</translation>
+    </message>
+    <message>
+        <source>Series (%1): %2</source>
+        <translation>Datenreihen (%1): %2</translation>
+    </message>
+    <message>
+        <source>x %1 to %2, y %3 to %4</source>
+        <translation>x %1 bis %2, y %3 bis %4</translation>
+    </message>
+</context>
+<context>
     <name>util::CtrlComboBox</name>
     <message>
         <source>--Invalid Values--</source>

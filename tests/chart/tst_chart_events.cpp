@@ -468,9 +468,10 @@ void TstChartEvents::keys()
     widget->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(widget.get()));
     const QPoint p = at(where.x(), where.y());
-    // A click gives the rendering window the keyboard focus; keys go where the pointer is.
+    // A click on the rendering window gives the chart the keyboard focus; the keys it leaves to the scene go
+    // where the pointer is.
     QTest::mouseClick(window(), Qt::LeftButton, {}, at(50, 30));
-    QTRY_VERIFY(d->renderingWindow->hasFocus());
+    QTRY_VERIFY(widget->hasFocus());
     moveTo(p);
     paint();
     const std::array<QVector<double>, 4> ranges = axisRanges();
@@ -499,7 +500,7 @@ void TstChartEvents::characterKeysReachNoVtkBinding()
     moveTo(at(50, 30));
     paint();
     for (char key : { '3', 'q', 'e' })
-        QTest::keyClick(d->renderingWindow, key);
+        QTest::keyClick(widget.get(), key);
     QVERIFY(!d->renderingWindow->renderWindow->GetStereoRender());
     QCOMPARE(exits, 0);
     QVERIFY(d->renderingWindow->renderPending); // the chart had the keys

@@ -7,6 +7,7 @@
 
 #include <util/shape.h>
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 #include <QVTKInteractor.h>
 #include <vtkAxis.h>
@@ -16,6 +17,8 @@
 #include <vtkPen.h>
 #include <vtkRenderer.h>
 #include <vtkTextProperty.h>
+
+#include <algorithm>
 
 namespace util {
 
@@ -55,6 +58,116 @@ ChartWidgetPrivate::Scale ChartWidgetPrivate::scale() const
         detail::saturatingInt((double(left->GetPoint2()[1]) - double(left->GetPoint1()[1])) / ratio) };
 }
 
+std::vector<const Shape*> ChartWidgetPrivate::drawnShapes() const
+{
+    std::vector<const Shape*> shapes;
+    for (const ShapeOverlay::Entry& entry : shapeOverlay->entries()) {
+        if (entry.outlinePlot || entry.handlePlot)
+            shapes.push_back(entry.shape.get());
+    }
+    return shapes;
+}
+
+const ShapeOverlay::Entry* ChartWidgetPrivate::entryOf(const Shape* shape) const
+{
+    for (const ShapeOverlay::Entry& entry : shapeOverlay->entries()) {
+        if (entry.shape.get() == shape)
+            return &entry;
+    }
+    return nullptr;
+}
+
+void ChartWidgetPrivate::highlight(bool on)
+{
+    const ShapeOverlay::Entry* entry = entryOf(selectedShape);
+    vtkPlot* outline = entry ? entry->outlinePlot.Get() : nullptr;
+    if (!outline)
+        return;
+    if (on)
+        selectedPenWidth = outline->GetPen()->GetWidth();
+    outline->GetPen()->SetWidth(on ? 3 * selectedPenWidth : selectedPenWidth);
+    outline->Modified();
+    renderingWindow->renderPending = true;
+}
+
+void ChartWidgetPrivate::select(const Shape* shape)
+{
+    if (shape == selectedShape)
+        return;
+    highlight(false);
+    selectedShape = shape;
+    highlight(true);
+    if (shape)
+        announceShape(shape, QAccessible::Focus);
+}
+
+bool ChartWidgetPrivate::cycleShapes(bool next)
+{
+    std::vector<const Shape*> shapes = drawnShapes();
+    shapes.erase(
+        std::remove_if(shapes.begin(), shapes.end(), [](const Shape* shape) { return !shape->visible(); }),
+        shapes.end());
+    const auto at = std::find(shapes.begin(), shapes.end(), selectedShape);
+    std::ptrdiff_t index = at - shapes.begin();
+    if (at == shapes.end())
+        index = next ? 0 : std::ptrdiff_t(shapes.size()) - 1;
+    else
+        index += next ? 1 : -1;
+    if (index < 0 || index >= std::ptrdiff_t(shapes.size())) {
+        select(nullptr);
+        return false;
+    }
+    select(shapes[std::size_t(index)]);
+    return true;
+}
+
+bool ChartWidgetPrivate::handleKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const bool fine = modifiers == Qt::ShiftModifier;
+    if (modifiers != Qt::NoModifier && !fine)
+        return false;
+    int dx = 0;
+    int dy = 0;
+    switch (event.key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = 1; break;
+    case Qt::Key_Down: dy = -1; break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: chart->ZoomBy(1); return true;
+    case Qt::Key_Minus: chart->ZoomBy(-1); return true;
+    case Qt::Key_Escape:
+        if (!selectedShape)
+            return false; // a dialog's Escape
+        select(nullptr);
+        if (QAccessible::isActive()) {
+            QAccessibleEvent focus(owner, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+        return true;
+    default: return false;
+    }
+    const double pixels = fine ? 1 : 10;
+    if (selectedShape && chart->DragShapeBy(selectedShape, dx * pixels, dy * pixels)) {
+        // The callbacks may have removed the shape, which ends the selection.
+        if (selectedShape)
+            announceShape(selectedShape, QAccessible::LocationChanged);
+        return true;
+    }
+    const double fraction = fine ? 0.01 : 0.1;
+    chart->PanBy(dx * fraction, dy * fraction);
+    return true;
+}
+
+void ChartWidgetPrivate::forwardKey(QKeyEvent* event)
+{
+    // Straight to the rendering window's handler, which gives the key to the scene through VTK's interactor;
+    // sent through QApplication, the ignored key would come back up to this widget.
+    static_cast<QObject*>(renderingWindow)->event(event);
+    event->ignore(); // on to the parents, as from the rendering window before
+}
+
 ChartWidget::ChartWidget(QWidget* parent)
     : QWidget(parent)
     , d(std::make_unique<ChartWidgetPrivate>(this))
@@ -65,6 +178,10 @@ ChartWidget::ChartWidget(QWidget* parent)
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(d->renderingWindow);
+    // The widget takes the focus, a click on the rendering window included, and hands the scene the keys it
+    // does not handle itself.
+    setFocusPolicy(Qt::StrongFocus);
+    d->renderingWindow->setFocusPolicy(Qt::NoFocus);
 
     vtkContextView* view = d->view;
     view->GetRenderer()->SetBackground(0, 0, 0);
@@ -116,11 +233,42 @@ void ChartWidget::render()
         return;
     d->renderingWindow->renderWindow->Render();
     d->renderingWindow->renderPending = false;
+    d->announceDescription();
+}
+
+void ChartWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Tab belongs to the focus chain (see focusNextPrevChild()).
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        QWidget::keyPressEvent(event);
+    else if (d->handleKey(*event))
+        event->accept();
+    else
+        d->forwardKey(event);
+}
+
+void ChartWidget::keyReleaseEvent(QKeyEvent* event)
+{
+    d->forwardKey(event);
+}
+
+bool ChartWidget::focusNextPrevChild(bool next)
+{
+    if (hasFocus() && d->cycleShapes(next))
+        return true;
+    return QWidget::focusNextPrevChild(next);
 }
 
 void ChartWidget::setTitle(const QString& title)
 {
+    if (title == this->title())
+        return;
     d->chart->SetTitle(title.toStdString());
+    if (QAccessible::isActive() && accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    d->announceDescription();
 }
 
 QString ChartWidget::title() const
@@ -131,6 +279,7 @@ QString ChartWidget::title() const
 void ChartWidget::setBottomTitle(const QString& title)
 {
     d->axis(Axis::Bottom)->SetTitle(title.toStdString());
+    d->announceDescription();
 }
 
 QString ChartWidget::bottomTitle() const
@@ -141,6 +290,7 @@ QString ChartWidget::bottomTitle() const
 void ChartWidget::setLeftTitle(const QString& title)
 {
     d->axis(Axis::Left)->SetTitle(title.toStdString());
+    d->announceDescription();
 }
 
 QString ChartWidget::leftTitle() const
@@ -151,6 +301,7 @@ QString ChartWidget::leftTitle() const
 void ChartWidget::setRightTitle(const QString& title)
 {
     d->axis(Axis::Right)->SetTitle(title.toStdString());
+    d->announceDescription();
 }
 
 QString ChartWidget::rightTitle() const
@@ -221,12 +372,33 @@ void ChartWidget::addShape(const Shape& shape)
 
 void ChartWidget::clearShape()
 {
+    d->select(nullptr);
+    for (const Shape* shape : d->drawnShapes())
+        d->announceShape(shape, QAccessible::ObjectDestroyed);
     d->shapeOverlay->clear();
 }
 
 void ChartWidget::drawShapes()
 {
+    const std::vector<const Shape*> before = d->drawnShapes();
     d->shapeOverlay->draw();
+    const std::vector<const Shape*> after = d->drawnShapes();
+    const auto contains = [](const std::vector<const Shape*>& shapes, const Shape* shape) {
+        return std::find(shapes.begin(), shapes.end(), shape) != shapes.end();
+    };
+    // The selection stays on its shape, whose new outline is drawn wide again.
+    if (contains(after, d->selectedShape))
+        d->highlight(true);
+    else
+        d->selectedShape = nullptr;
+    for (const Shape* shape : before) {
+        if (!contains(after, shape))
+            d->announceShape(shape, QAccessible::ObjectDestroyed);
+    }
+    for (const Shape* shape : after) {
+        if (!contains(before, shape))
+            d->announceShape(shape, QAccessible::ObjectCreated);
+    }
 }
 
 void ChartWidget::redrawShapes()
@@ -235,14 +407,25 @@ void ChartWidget::redrawShapes()
     d->renderingWindow->renderPending = true;
 }
 
+void ChartWidgetPrivate::removeShape(int index)
+{
+    const Shape* shape = shapeOverlay->at(index);
+    if (!shape)
+        return;
+    if (shape == selectedShape)
+        select(nullptr);
+    announceShape(shape, QAccessible::ObjectDestroyed);
+    shapeOverlay->remove(index);
+}
+
 void ChartWidget::removeShape(const QString& title)
 {
-    d->shapeOverlay->remove(d->shapeOverlay->indexOf(title));
+    d->removeShape(d->shapeOverlay->indexOf(title));
 }
 
 void ChartWidget::removeShape(int identifier)
 {
-    d->shapeOverlay->remove(d->shapeOverlay->indexOf(identifier));
+    d->removeShape(d->shapeOverlay->indexOf(identifier));
 }
 
 Shape* ChartWidget::shape(const QString& title)

@@ -13,6 +13,9 @@
 #include <vtkTable.h>
 #include <vtkWeakPointer.h>
 
+#include <QAccessible>
+#include <QKeyEvent>
+
 #include <array>
 #include <memory>
 #include <vector>
@@ -20,6 +23,7 @@
 namespace util {
 
 class RenderingWindow;
+class Shape;
 
 /// State of a util::ChartWidget: the scene, the series and their tables and plots, the data bounds.
 class UTIL_UI_EXPORT ChartWidgetPrivate
@@ -49,6 +53,37 @@ public:
     Scale scale() const;
     vtkAxis* axis(Axis which) const { return chart->GetAxis(int(which)); }
 
+    /// The stored shapes that have a plot in the chart, in the order they were added: the shapes a user
+    /// selects with Tab and an assistive tool sees as the chart's children.
+    std::vector<const Shape*> drawnShapes() const;
+    /// The overlay's entry of @p shape, or null when it is no stored shape.
+    const ShapeOverlay::Entry* entryOf(const Shape* shape) const;
+    /// Removes the stored shape at @p index (nothing when out of range), ending its selection and its child.
+    void removeShape(int index);
+    /// Widens the selected shape's outline to three times its pen width, or gives it its own width back.
+    void highlight(bool on);
+    /// Makes @p shape (a drawn shape, or null for none) the selected one: its outline is drawn wider, and
+    /// an assistive tool hears that it (or the chart, for none) has the focus.
+    void select(const Shape* shape);
+    /// Tab or Shift+Tab inside the chart: selects the next (previous) visible drawn shape; false, with
+    /// nothing selected, past the last (before the first), where the focus leaves the chart.
+    bool cycleShapes(bool next);
+    /// Pans, zooms, moves the selected shape or ends the selection for @p event; false for other keys.
+    bool handleKey(const QKeyEvent& event);
+    /// Hands @p event to the rendering window, whose interactor passes it to the scene, and leaves it
+    /// ignored.
+    void forwardKey(QKeyEvent* event);
+
+    /// What the chart tells an assistive tool about itself: title, visible axes and ranges, series.
+    QString accessibleDescription() const;
+    /// Raises a description change when the description differs from the one last announced (only
+    /// while an assistive tool listens).
+    void announceDescription();
+    /// Raises @p event for the child of @p shape when it is a drawn shape (see drawnShapes()) and an
+    /// assistive tool listens. An ObjectDestroyed, raised while the shape is still stored, also releases the
+    /// child's interface, listening or not.
+    void announceShape(const Shape* shape, QAccessible::Event event);
+
     ChartWidget* const owner;
     RenderingWindow* renderingWindow = nullptr;
     std::unique_ptr<ChartCallbacks> const callbacks;
@@ -63,6 +98,9 @@ public:
     /// {xMin, xMax, yMin, yMax} of the primary (bottom/left) then the secondary (top/right) axes.
     std::array<int, 8> dataBounds { -100000, 100000, -100000, 100000, -100000, 100000, -100000, 100000 };
     bool resetOnNewData = false;
+    const Shape* selectedShape = nullptr; ///< the shape selected with Tab, or null
+    float selectedPenWidth = 0; ///< the selected outline's own pen width, restored when it is deselected
+    QString announcedDescription; ///< the description last announced; null before the first
 };
 
 } // namespace util

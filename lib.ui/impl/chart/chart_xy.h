@@ -24,6 +24,7 @@ namespace util {
 struct ChartCallbacks;
 class ChartXYPrivate;
 class Range;
+class Shape;
 
 /**
  * @brief The XY chart item of util::ChartWidget: up to four axes, plots in four corners, legend and tooltip.
@@ -185,6 +186,24 @@ public:
      * decimal places; ends that meet are separated by 0.0001.
      */
     bool MouseWheelEvent(const vtkContextMouseEvent& mouse, int delta) override;
+    /**
+     * What a wheel of @p steps notches does to the view (see MouseWheelEvent()), whether the wheel zooms
+     * or not; invokes vtkCommand::InteractionEvent.
+     */
+    void ZoomBy(int steps);
+    /**
+     * Moves the view by @p xFraction of the x spans and @p yFraction of the y spans (positive: towards
+     * the axis maxima), on the axes a pointer drag moves, within the same limits; invokes
+     * vtkCommand::InteractionEvent.
+     */
+    void PanBy(double xFraction, double yFraction);
+    /**
+     * Moves @p shape's body by (@p dx, @p dy) pixels as a left-button drag of that many pixels on it does:
+     * the shape's press callback, its translation callbacks along the axes it may be dragged along, then
+     * the release callbacks of every shape plot and vtkCommand::SelectionChangedEvent. False, with
+     * nothing called, when @p shape has no draggable outline in the chart (a drag on it would pan).
+     */
+    bool DragShapeBy(const Shape* shape, double dx, double dy);
     /// R invalidates the plot transforms (ranges stay); every key asks the owner to render.
     bool KeyPressEvent(const vtkContextKeyEvent& key) override;
 

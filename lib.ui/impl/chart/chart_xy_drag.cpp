@@ -10,6 +10,7 @@
 #include <util/shape.h>
 
 #include <vtkAxis.h>
+#include <vtkCommand.h>
 #include <vtkContextMapper2D.h>
 #include <vtkContextMouseEvent.h>
 #include <vtkContextTransform.h>
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace util {
 
@@ -275,6 +277,37 @@ void ChartXY::TranslateShapes(const vtkContextMouseEvent& mouse)
             SetSceneDirty();
         }
     }
+}
+
+bool ChartXY::DragShapeBy(const Shape* shape, double dx, double dy)
+{
+    // The plots stay alive while the callbacks run; the shape's outline is picked as a press on it picks it.
+    std::vector<vtkSmartPointer<vtkPlot>> plots;
+    Plot* pick = nullptr;
+    for (std::size_t c = 0; c < ChartPrivate->PlotCorners.size(); ++c) {
+        for (vtkPlot* plot : deselected(CornerPlots(c))) {
+            plots.emplace_back(plot);
+            Plot* info = plotInfo(plot);
+            if (!pick && draggable(info) && !info->isHandle && info->shape == shape && plot->GetInteractive())
+                pick = info;
+        }
+    }
+    if (!pick)
+        return false;
+    RequestRender();
+    pick->selected = true;
+    pick->shape->onMousePress();
+    // The drag of (dx, dy) pixels, from the middle of the plot area.
+    const double scale = dpiScale(Scene);
+    const vtkVector2i from((Point1[0] + Point2[0]) / 2, (Point1[1] + Point2[1]) / 2);
+    vtkContextMouseEvent mouse;
+    mouse.SetButton(vtkContextMouseEvent::LEFT_BUTTON);
+    mouse.SetLastScreenPos(from);
+    mouse.SetScreenPos(from + vtkVector2i(int(std::lround(dx * scale)), int(std::lround(dy * scale))));
+    TranslateShapes(mouse);
+    ReleaseShapes();
+    InvokeEvent(vtkCommand::SelectionChangedEvent);
+    return true;
 }
 
 void ChartXY::ReleaseShapes()

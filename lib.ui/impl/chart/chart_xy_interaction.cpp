@@ -50,6 +50,20 @@ std::pair<double, double> zoomedRange(vtkAxis* axis, double steps)
     return { min, max };
 }
 
+/// Moves @p axis by @p shift data units, within its limits and, like the wheel, within +-wheelLimit (an end
+/// already beyond moves only inwards); the span stays.
+void shiftAxis(vtkAxis* axis, double shift)
+{
+    const double high = std::min(axis->GetMaximumLimit(), detail::wheelLimit);
+    const double low = std::max(axis->GetMinimumLimit(), -detail::wheelLimit);
+    const double min = axis->GetMinimum();
+    const double max = axis->GetMaximum();
+    shift
+        = shift > 0 ? std::min(shift, std::max(0.0, high - max)) : std::max(shift, std::min(0.0, low - min));
+    // Rounding may carry an end a hair past the bound that limited the shift.
+    axis->SetRange(std::max(min + shift, std::min(min, low)), std::min(max + shift, std::max(max, high)));
+}
+
 /// @p value rounded to the nearest multiple of 0.0001 (halves away from zero); NaN stays NaN.
 double fix4(double value)
 {
@@ -253,27 +267,34 @@ void ChartXY::Pan(const vtkContextMouseEvent& mouse)
         transform->InverseTransformPoints(screen.GetData(), current.GetData(), 1);
         transform->InverseTransformPoints(lastScreen.GetData(), last.GetData(), 1);
         const vtkVector2d delta = last - current;
-        const auto shift = [](vtkAxis* axis, double d) {
-            d /= axis->GetScalingFactor();
-            // Within the axis limits and, like the wheel, within +-wheelLimit (an end already beyond moves
-            // only inwards).
-            const double high = std::min(axis->GetMaximumLimit(), detail::wheelLimit);
-            const double low = std::max(axis->GetMinimumLimit(), -detail::wheelLimit);
-            const double min = axis->GetMinimum();
-            const double max = axis->GetMaximum();
-            d = d > 0 ? std::min(d, std::max(0.0, high - max)) : std::max(d, std::min(0.0, low - min));
-            // Rounding may carry an end a hair past the bound that limited the shift.
-            axis->SetRange(std::max(min + d, std::min(min, low)), std::min(max + d, std::max(max, high)));
-        };
         if (x)
-            shift(x, delta[0]);
-        shift(y, delta[1]);
+            shiftAxis(x, delta[0] / x->GetScalingFactor());
+        shiftAxis(y, delta[1] / y->GetScalingFactor());
     };
     move(0, p.axes[vtkAxis::BOTTOM], p.axes[vtkAxis::LEFT]);
     if (p.PlotCorners.size() == 2)
         move(1, nullptr, p.axes[vtkAxis::RIGHT]);
     else if (p.PlotCorners.size() > 2)
         move(2, p.axes[vtkAxis::TOP], p.axes[vtkAxis::RIGHT]);
+    RecalculatePlotTransforms();
+    SetSceneDirty();
+    InvokeEvent(vtkCommand::InteractionEvent);
+}
+
+void ChartXY::PanBy(double xFraction, double yFraction)
+{
+    ChartXYPrivate& p = *ChartPrivate;
+    // The axes a pointer drag moves: those of the corners made so far, as Pan() takes them.
+    const auto move = [](vtkAxis* axis, double fraction) {
+        shiftAxis(axis, fraction * (axis->GetMaximum() - axis->GetMinimum()));
+    };
+    move(p.axes[vtkAxis::BOTTOM], xFraction);
+    move(p.axes[vtkAxis::LEFT], yFraction);
+    if (p.PlotCorners.size() >= 2)
+        move(p.axes[vtkAxis::RIGHT], yFraction);
+    if (p.PlotCorners.size() > 2)
+        move(p.axes[vtkAxis::TOP], xFraction);
+    RequestRender();
     RecalculatePlotTransforms();
     SetSceneDirty();
     InvokeEvent(vtkCommand::InteractionEvent);
@@ -456,12 +477,18 @@ bool ChartXY::MouseWheelEvent(const vtkContextMouseEvent&, int delta)
         Tooltip->SetVisible(false);
     if (!ZoomWithMouseWheel)
         return false;
+    ZoomBy(delta);
+    return true;
+}
+
+void ChartXY::ZoomBy(int steps)
+{
     ChartXYPrivate& p = *ChartPrivate;
     for (int i = 0; i < 4; ++i) {
         if (!AxisZoom[i])
             continue;
         vtkAxis* axis = p.axes[std::size_t(i)];
-        auto [min, max] = zoomedRange(axis, delta);
+        auto [min, max] = zoomedRange(axis, steps);
         min = fix4(std::clamp(min, -detail::wheelLimit, detail::wheelLimit));
         max = fix4(std::clamp(max, -detail::wheelLimit, detail::wheelLimit));
         if (min == max)
@@ -473,10 +500,10 @@ bool ChartXY::MouseWheelEvent(const vtkContextMouseEvent&, int delta)
     vtkAxis* left = p.axes[vtkAxis::LEFT];
     PropagateAxisRanges(
         Range(bottom->GetMinimum(), bottom->GetMaximum()), Range(left->GetMinimum(), left->GetMaximum()));
+    RequestRender();
     RecalculatePlotTransforms();
     SetSceneDirty();
     InvokeEvent(vtkCommand::InteractionEvent);
-    return true;
 }
 
 bool ChartXY::KeyPressEvent(const vtkContextKeyEvent& key)

@@ -29,6 +29,30 @@ class Shape;
  *
  * Titles default to "Chart", "Bottom", "Left", "Right" and "Top"; title and
  * label texts are white on black.
+ *
+ * Keyboard: the chart takes the focus by Tab and by a click (Qt::StrongFocus).
+ * - The arrow keys move the view by a tenth of the visible ranges (a
+ *   hundredth with Shift): Right shows more of what lies right, towards the
+ *   bottom and top axes' maxima, Up more of what lies above.
+ * - + (also = and the keypad's +) zooms in and - zooms out about the centre
+ *   of the view, as a notch of the mouse wheel does.
+ * - Tab and Shift+Tab select the drawn shapes one after the other (those
+ *   visible, in the order they were added); the selected shape's outline is
+ *   drawn three times as wide. Tab past the last shape (Shift+Tab before the
+ *   first) ends the selection and moves the focus on as usual.
+ * - With a shape selected, the arrow keys move it by 10 pixels (1 with Shift)
+ *   as a mouse drag of its body would: each key press calls the shape's press
+ *   callback, its translation callbacks and the release callbacks, as one
+ *   short drag. A shape that cannot be dragged leaves the arrow keys to pan.
+ *   Escape ends the selection.
+ * - R invalidates the plot transforms, and the other keys reach the chart's
+ *   VTK scene as before.
+ *
+ * Assistive tools see a chart named by its title (unless the widget has an
+ * accessible name), described by its title, its visible axes with their
+ * titles and ranges, and its series; the drawn shapes are its children, each
+ * named by its title, with its extent and, in its description, its bounds in
+ * data coordinates. The selected shape is the focused child.
  */
 class UTIL_UI_EXPORT ChartWidget : public QWidget
 {
@@ -168,6 +192,14 @@ public:
      * shown, or a file that cannot be written (a folder in its place included).
      */
     bool saveChart(const QString& fileName);
+
+protected:
+    /// Pans, zooms or moves the selected shape (see the class description); other keys go to the scene.
+    void keyPressEvent(QKeyEvent* event) override;
+    /// Hands the key to the scene, as the keys keyPressEvent() does not handle.
+    void keyReleaseEvent(QKeyEvent* event) override;
+    /// Tab and Shift+Tab select the shapes in turn before the focus leaves the chart.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     friend class ChartWidgetPrivate;
