@@ -109,6 +109,21 @@
     </message>
 </context>
 <context>
+    <name>util::EditableLabel</name>
+    <message>
+        <source>Press F2 to edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows an editor for the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>util::PlainTextEdit</name>
     <message>
         <source>Clear</source>
@@ -127,6 +142,17 @@
     </message>
     <message>
         <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>util::Wizard</name>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -109,6 +109,21 @@
     </message>
 </context>
 <context>
+    <name>util::EditableLabel</name>
+    <message>
+        <source>Press F2 to edit.</source>
+        <translation>Zum Bearbeiten F2 drücken.</translation>
+    </message>
+    <message>
+        <source>Start editing</source>
+        <translation>Bearbeiten beginnen</translation>
+    </message>
+    <message>
+        <source>Shows an editor for the text</source>
+        <translation>Zeigt einen Editor für den Text</translation>
+    </message>
+</context>
+<context>
     <name>util::PlainTextEdit</name>
     <message>
         <source>Clear</source>
@@ -128,6 +143,17 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>util::Wizard</name>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,16 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event)
     Q_EMIT signal_activateEditor(text());
 }
 
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_F2) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Q_EMIT signal_activateEditor(text());
+}
+
 namespace {
 
 bool endsEdit(const QKeyEvent* event)
@@ -56,7 +66,10 @@ void Editor::keyPressEvent(QKeyEvent* event)
     if (!endsEdit(event) || (completer() && completer()->popup()->isVisible()))
         return;
     event->accept();
-    Q_EMIT signal_editFinished(text());
+    if (event->key() == Qt::Key_Escape)
+        Q_EMIT signal_editCancelled();
+    else
+        Q_EMIT signal_editFinished(text());
 }
 
 } // namespace editable
@@ -69,6 +82,7 @@ EditableLabel::EditableLabel(QWidget* parent)
 {
     m_label->setObjectName(QStringLiteral("label"));
     m_editor->setObjectName(QStringLiteral("editor"));
+    m_label->setFocusPolicy(Qt::StrongFocus);
     m_editor->setReadOnly(false);
     m_stack->setObjectName(QStringLiteral("stack"));
     auto* layout = new QVBoxLayout(this);
@@ -82,6 +96,11 @@ EditableLabel::EditableLabel(QWidget* parent)
     m_editor->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     connect(m_label, &editable::Label::signal_activateEditor, this, &EditableLabel::enableEditor);
     connect(m_editor, &editable::Editor::signal_editFinished, this, &EditableLabel::disableEditor);
+    // A cancelled edit ends with the label's text, which the edit has not changed.
+    connect(m_editor, &editable::Editor::signal_editCancelled, this, [this] {
+        m_editor->setText(m_label->text());
+        disableEditor();
+    });
 }
 
 void EditableLabel::setText(const QString& text)

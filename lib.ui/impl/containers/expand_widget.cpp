@@ -1,5 +1,7 @@
 #include <util/expand_widget.h>
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -9,17 +11,44 @@ ExpandWidgetHeader::ExpandWidgetHeader(QWidget* parent)
     : QLabel(parent)
 {
     setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ExpandWidgetHeader::setBodyHidden(bool hidden)
 {
+    if (hidden == m_hide)
+        return;
     m_hide = hidden;
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ExpandWidgetHeader::toggle()
+{
+    setBodyHidden(!m_hide);
+    Q_EMIT signal_headerClicked(m_hide);
 }
 
 void ExpandWidgetHeader::mousePressEvent(QMouseEvent*)
 {
-    m_hide = !m_hide;
-    Q_EMIT signal_headerClicked(m_hide);
+    toggle();
+}
+
+void ExpandWidgetHeader::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            toggle();
+        event->accept();
+        break;
+    default: QLabel::keyPressEvent(event);
+    }
 }
 
 ExpandWidget::ExpandWidget(QWidget* parent)

@@ -1,13 +1,14 @@
 #include <util/wizard.h>
 
 #include "containers/containers_logging.h"
+#include "containers/wizard_p.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
-#include <QPushButton>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
@@ -17,13 +18,11 @@ namespace util {
 
 namespace {
 
-const char* const indexProperty = "index";
-
 // The wizard's form, laid out as the designer would write it.
 struct WizardForm
 {
     QVBoxLayout* verticalLayout_2;
-    QFrame* flow;
+    detail::WizardStepBar* flow;
     QHBoxLayout* horizontalLayout;
     QFrame* content;
     QVBoxLayout* verticalLayout;
@@ -42,7 +41,7 @@ struct WizardForm
         verticalLayout_2 = new QVBoxLayout(Wizard);
         verticalLayout_2->setObjectName(QStringLiteral("verticalLayout_2"));
 
-        flow = new QFrame(Wizard);
+        flow = new detail::WizardStepBar(Wizard);
         flow->setObjectName(QStringLiteral("flow"));
         flow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
         horizontalLayout = new QHBoxLayout(flow);
@@ -99,7 +98,70 @@ void clearLayout(QLayout* layout)
     }
 }
 
+/// Gives the keyboard focus to the first enabled step of @p steps after position @p from, going in
+/// @p direction (1 or -1); keeps it where it is when there is none.
+void focusStep(const QList<detail::WizardStep*>& steps, int from, int direction)
+{
+    for (int i = from + direction; i >= 0 && i < steps.size(); i += direction) {
+        if (steps[i]->isEnabled()) {
+            steps[i]->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 } // namespace
+
+namespace detail {
+
+WizardStep::WizardStep(int index, const QString& name, WizardStepBar* bar)
+    : QPushButton(bar)
+    , m_index(index)
+    , m_name(name)
+{
+    // The text is set here, not by QPushButton's constructor: QAccessible keeps the interface of
+    // the first event the button raises, and there the button is no WizardStep yet.
+    setText(QStringLiteral("%1. %2").arg(index + 1).arg(name));
+    setCheckable(true);
+    // A screen reader reads the checked step as the selected tab.
+    connect(this, &QAbstractButton::toggled, this, [this] {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    });
+}
+
+void WizardStep::setComplete(bool complete)
+{
+    if (complete == m_complete)
+        return;
+    m_complete = complete;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void WizardStep::keyPressEvent(QKeyEvent* event)
+{
+    const QList<WizardStep*> steps
+        = parentWidget()->findChildren<WizardStep*>(QString(), Qt::FindDirectChildrenOnly);
+    const int forward = layoutDirection() == Qt::RightToLeft ? -1 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left: focusStep(steps, m_index, -forward); break;
+    case Qt::Key_Right: focusStep(steps, m_index, forward); break;
+    case Qt::Key_Home: focusStep(steps, -1, 1); break;
+    case Qt::Key_End: focusStep(steps, int(steps.size()), -1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        break;
+    default: QPushButton::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+} // namespace detail
 
 class WizardPrivate
 {
@@ -109,7 +171,7 @@ public:
     { }
 
     // The step button at index, or null (with a warning) when there is none.
-    QPushButton* step(int index, const char* operation) const
+    detail::WizardStep* step(int index, const char* operation) const
     {
         if (index >= 0 && index < int(steps.size()))
             return steps[std::size_t(index)];
@@ -119,13 +181,19 @@ public:
     }
 
     // Unchecks the current step, makes button current and checks it; then announces it.
-    void makeCurrent(QPushButton* button)
+    void makeCurrent(detail::WizardStep* button)
     {
+        const bool moved = button != currentStep;
         if (currentStep)
             currentStep->setChecked(false);
         currentStep = button;
         currentStep->setChecked(true);
-        Q_EMIT owner->signal_indexChanged(button->property(indexProperty).toInt());
+        if (moved) {
+            QAccessibleEvent event(ui.flow, QAccessible::Selection);
+            event.setChild(button->index());
+            QAccessible::updateAccessibility(&event);
+        }
+        Q_EMIT owner->signal_indexChanged(button->index());
     }
 
     // Translates the form's texts into the current language, keeping a title the host set.
@@ -142,9 +210,9 @@ public:
     WizardForm ui;
     Wizard* const owner;
     QPointer<QWidget> content;
-    QPushButton* currentStep = nullptr;
+    detail::WizardStep* currentStep = nullptr;
     QString stepStyle;
-    std::vector<QPushButton*> steps;
+    std::vector<detail::WizardStep*> steps;
     QString formTitle; // the window title as the form last set it
 };
 
@@ -200,11 +268,14 @@ void Wizard::changeEvent(QEvent* event)
 void Wizard::addStep(const QString& name)
 {
     const int n = int(d->steps.size());
-    auto* button = new QPushButton(QStringLiteral("%1. %2").arg(n + 1).arg(name), this);
-    button->setProperty(indexProperty, n);
+    auto* button = new detail::WizardStep(n, name, d->ui.flow);
     button->setStyleSheet(d->stepStyle.arg(QStringLiteral("white")));
-    button->setCheckable(true);
     d->ui.horizontalLayout->addWidget(button);
+    // Tab reaches the steps in their order, then the menu's buttons, as they stand on the screen. The
+    // new step is last in the focus chain, behind which Qt 5.15 moves nothing: it goes behind Previous
+    // first, then Previous behind it.
+    QWidget::setTabOrder(d->ui.previous, button);
+    QWidget::setTabOrder(button, d->ui.previous);
     connect(button, &QPushButton::clicked, this, [this, button] { d->makeCurrent(button); });
     button->setEnabled(n == 0);
     d->steps.push_back(button);
@@ -221,12 +292,12 @@ int Wizard::numberOfStep() const
 
 int Wizard::selectedStep() const
 {
-    return d->currentStep ? d->currentStep->property(indexProperty).toInt() : 0;
+    return d->currentStep ? d->currentStep->index() : 0;
 }
 
 void Wizard::selectStep(int index)
 {
-    if (QPushButton* button = d->step(index, "selectStep"))
+    if (detail::WizardStep* button = d->step(index, "selectStep"))
         d->makeCurrent(button);
 }
 
@@ -234,7 +305,7 @@ void Wizard::nextStep()
 {
     if (!d->currentStep)
         return;
-    const int index = d->currentStep->property(indexProperty).toInt() + 1;
+    const int index = d->currentStep->index() + 1;
     if (index < numberOfStep()) {
         d->makeCurrent(d->steps[std::size_t(index)]);
     } else {
@@ -246,7 +317,7 @@ void Wizard::previousStep()
 {
     if (!d->currentStep)
         return;
-    const int index = d->currentStep->property(indexProperty).toInt() - 1;
+    const int index = d->currentStep->index() - 1;
     if (index >= 0) {
         d->ui.previous->setEnabled(index != 0);
         d->makeCurrent(d->steps[std::size_t(index)]);
@@ -257,21 +328,23 @@ void Wizard::previousStep()
 
 void Wizard::enableStep(int index, bool enabled)
 {
-    if (QPushButton* button = d->step(index, "enableStep"))
+    if (detail::WizardStep* button = d->step(index, "enableStep"))
         button->setEnabled(enabled);
 }
 
 bool Wizard::stepEnabled(int index)
 {
-    const QPushButton* button = d->step(index, "stepEnabled");
+    const detail::WizardStep* button = d->step(index, "stepEnabled");
     return button && button->isEnabled();
 }
 
 void Wizard::tagStepAsComplete(int index, bool complete)
 {
-    if (QPushButton* button = d->step(index, "tagStepAsComplete"))
+    if (detail::WizardStep* button = d->step(index, "tagStepAsComplete")) {
         button->setStyleSheet(
             d->stepStyle.arg(complete ? QStringLiteral("#1FFF00") : QStringLiteral("white")));
+        button->setComplete(complete);
+    }
 }
 
 void Wizard::enableNext(bool enabled)

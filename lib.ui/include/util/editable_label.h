@@ -11,7 +11,7 @@ namespace util {
 
 namespace editable {
 
-/// The showing face of an EditableLabel: a label that asks for the editor on double-click.
+/// The showing face of an EditableLabel: a label that asks for the editor on double-click or F2.
 class UTIL_UI_EXPORT Label : public QLabel
 {
     Q_OBJECT
@@ -20,12 +20,14 @@ public:
     using QLabel::QLabel;
 
 Q_SIGNALS:
-    /// A double-click on the label, with the text it shows.
+    /// A double-click on the label or F2 while it has the focus, with the text it shows.
     void signal_activateEditor(QString current_text);
 
 protected:
     /// Emits signal_activateEditor() with the label's text.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    /// F2 emits signal_activateEditor() with the label's text, as in file managers.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 /// The editing face of an EditableLabel: a line edit that reports the end of an edit.
@@ -38,11 +40,12 @@ public:
 
 Q_SIGNALS:
     /**
-     * Sent with the typed text on every Return, Enter or Escape press and on every focus-out,
-     * except a focus-out to a popup (the editor's context menu, a completer's list): the edit
-     * goes on there.
+     * Sent with the typed text on every Return or Enter press and on every focus-out, except a
+     * focus-out to a popup (the editor's context menu, a completer's list): the edit goes on there.
      */
     void signal_editFinished(QString text);
+    /// Sent on every Escape press: the edit ends without the typed text.
+    void signal_editCancelled();
 
 protected:
     /// Claims Return, Enter and Escape before window shortcuts on them.
@@ -50,9 +53,10 @@ protected:
     /// Ends the edit unless the focus went to a popup: emits signal_editFinished().
     void focusOutEvent(QFocusEvent* event) override;
     /**
-     * Return, Enter and Escape end the edit and are accepted, so that they do not reach a
-     * dialog around the editor; while a completer shows its list they are left to the
-     * completer. Other keys edit the text.
+     * Return and Enter end the edit (signal_editFinished()), Escape cancels it
+     * (signal_editCancelled()); the three are accepted, so that they do not reach a dialog
+     * around the editor. While a completer shows its list they are left to the completer.
+     * Other keys edit the text.
      */
     void keyPressEvent(QKeyEvent* event) override;
 };
@@ -62,14 +66,19 @@ protected:
 /**
  * @brief A label that turns into a line editor for in-place renaming.
  *
- * Double-clicking the label shows the editor with the label's text; Return,
- * Enter, Escape or moving the focus away ends the edit, puts the typed text on
- * the label (Escape too) and emits signal_editFinished() once. The key that
- * ends an edit goes no further: inside a dialog it neither rejects the dialog
- * nor presses its default button. Opening the editor's context menu or a
- * completer's list does not end the edit. The accepted
- * text, text(), does not change by editing: the host accepts an edit by
- * calling setText() in response.
+ * Double-clicking the label, or F2 while the label has the keyboard focus (it
+ * takes it by Tab and by click), shows the editor with the label's text.
+ * Return, Enter or moving the focus away ends the edit, puts the typed text on
+ * the label and emits signal_editFinished() once. Escape cancels the edit: the
+ * label keeps its text, and signal_editFinished() is emitted once with that
+ * text. The key that ends an edit goes no further: inside a dialog it neither
+ * rejects the dialog nor presses its default button; the focus goes back to
+ * the label. Opening the editor's context menu or a completer's list does not
+ * end the edit. The accepted text, text(), does not change by editing: the
+ * host accepts an edit by calling setText() in response.
+ *
+ * Screen readers meet the label as static text named by its text, with an
+ * action that starts editing, and the editor as Qt's line edit.
  */
 class UTIL_UI_EXPORT EditableLabel : public QWidget
 {

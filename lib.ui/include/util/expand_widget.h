@@ -16,6 +16,10 @@ namespace util {
  * It keeps a hide flag, false at construction, that each press inverts before
  * it is sent; setBodyHidden() sets it when the body is shown or hidden
  * otherwise, so that the flag always tells whether the body is hidden.
+ *
+ * The header takes the keyboard focus by Tab and by click; Space, Return and
+ * Enter on it act as a press. Screen readers meet it as a button that is
+ * expanded or collapsed, with press and toggle actions that act as a press.
  */
 class UTIL_UI_EXPORT ExpandWidgetHeader : public QLabel
 {
@@ -29,6 +33,8 @@ public:
     bool bodyHidden() const { return m_hide; }
     /// Sets the hide flag without a press; the next press sends the opposite of @p hidden.
     void setBodyHidden(bool hidden);
+    /// Does what a press does: inverts the hide flag and emits signal_headerClicked() with it.
+    void toggle();
 
 Q_SIGNALS:
     /// A mouse press; @p hide is the inverted hide flag: true when the press hides the body.
@@ -36,6 +42,8 @@ Q_SIGNALS:
 
 private:
     void mousePressEvent(QMouseEvent* event) override;
+    /// Space, Return and Enter act as a press (toggle()); held down, they act once.
+    void keyPressEvent(QKeyEvent* event) override;
 
     bool m_hide = false;
 };
