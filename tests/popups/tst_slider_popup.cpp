@@ -213,6 +213,21 @@ private Q_SLOTS:
         QCOMPARE(edited.count(), 0);
     }
 
+    void theSliderIsTheOneTabStop()
+    {
+        Int64SliderPopup popup;
+        QVERIFY(showWindowAround500(popup));
+        popup.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&popup));
+        QSlider* slider = jog(popup);
+        slider->setFocus();
+        // Nothing else in the popup takes the keys: Tab comes straight back to the slider.
+        QTest::keyClick(slider, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), slider);
+        QTest::keyClick(slider, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), slider);
+    }
+
     void wheelIsReportedWhenItRests()
     {
         UInt64SliderPopup popup;

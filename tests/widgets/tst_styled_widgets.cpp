@@ -7,6 +7,7 @@
 #include <util/tristate_checkbox.h>
 
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
@@ -41,6 +42,32 @@ private Q_SLOTS:
         QCOMPARE(QList<int>({ clicked.count(), doubleClicked.count() }), QList<int>({ 1, 0 }));
         QTest::mouseDClick(&label, Qt::LeftButton);
         QCOMPARE(QList<int>({ clicked.count(), doubleClicked.count() }), QList<int>({ 1, 1 }));
+    }
+
+    void labelWorksFromTheKeyboard()
+    {
+        QWidget window;
+        auto* before = new QPushButton(QStringLiteral("before"), &window);
+        auto* label = new util::ClickableLabel(&window);
+        label->setText(QStringLiteral("press me"));
+        label->move(0, 40);
+        label->resize(120, 30);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        before->setFocus();
+        const QImage unfocused = label->grab().toImage();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), label);
+        QVERIFY(label->grab().toImage() != unfocused); // the focus frame shows where the keys go
+
+        QSignalSpy clicked(label, &util::ClickableLabel::signal_clicked);
+        for (const Qt::Key key : { Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter })
+            QTest::keyClick(label, key);
+        QCOMPARE(clicked.count(), 3);
+        QTest::keyClick(label, Qt::Key_Space, Qt::ControlModifier); // not a plain press
+        QTest::keyClick(label, Qt::Key_A);
+        QCOMPARE(clicked.count(), 3);
     }
 
     void clearEntryEmptiesTheEditor()

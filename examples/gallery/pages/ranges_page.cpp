@@ -152,6 +152,7 @@ QWidget* styledWidgets(QWidget* page)
     auto* toolBar = new QToolBar(box);
     auto* action = new util::Action(QStringLiteral("util::Action"), toolBar);
     toolBar->addAction(action);
+    toolBar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus); // reachable without a mouse
     auto* toggle = new util::TristateCheckbox(box);
     toggle->setText(QStringLiteral("Show the action"));
     toggle->setChecked(true);
@@ -165,7 +166,9 @@ QWidget* styledWidgets(QWidget* page)
     layout->addLayout(actionRow);
 
     auto* editor = new util::PlainTextEdit(box);
-    editor->setPlainText(QStringLiteral("Right-click for the context menu with \"Clear\"."));
+    editor->setPlainText(
+        QStringLiteral("Right-click, or press the Menu key, for the context menu with \"Clear\"."));
+    editor->setTabChangesFocus(true); // a note, not code: Tab moves on, as everywhere in the window
     editor->setMaximumHeight(60);
     layout->addWidget(editor);
     return box;

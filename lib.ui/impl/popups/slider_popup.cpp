@@ -133,6 +133,7 @@ struct SliderPopupForm
         slider_area->setAutoFillBackground(false);
         slider_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         slider_area->setWidgetResizable(true);
+        slider_area->setFocusPolicy(Qt::NoFocus); // the slider inside is the one stop for the keys
         slider_popup_scrollarea = new QWidget();
         slider_popup_scrollarea->setObjectName(QStringLiteral("slider_popup_scrollarea"));
         slider_popup_scrollarea->setGeometry(QRect(0, 0, 43, 192));

@@ -1,10 +1,16 @@
 #include <util/clickable_label.h>
 
+#include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
 namespace util {
 
 ClickableLabel::ClickableLabel(QWidget* parent)
     : QLabel(parent)
-{ }
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void ClickableLabel::mousePressEvent(QMouseEvent*)
 {
@@ -14,6 +20,32 @@ void ClickableLabel::mousePressEvent(QMouseEvent*)
 void ClickableLabel::mouseDoubleClickEvent(QMouseEvent*)
 {
     emit signal_doubleClicked();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event)
+{
+    const bool activates
+        = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!activates || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) {
+        emit signal_clicked();
+    }
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 } // namespace util
