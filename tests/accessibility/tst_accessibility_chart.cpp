@@ -109,6 +109,7 @@ private Q_SLOTS:
     void plusAndMinusZoom_data();
     void plusAndMinusZoom();
     void tabSelectsShapes();
+    void selectedShapeIsDrawnWider();
     void arrowsMoveTheSelectedShape();
     void shapeThatCannotBeDraggedLeavesTheArrowsToPan();
     void escapeOnlyWithASelection();
@@ -502,6 +503,36 @@ void TestAccessibilityChart::tabSelectsShapes()
     QCOMPARE(iface->focusChild()->text(QAccessible::Name), QStringLiteral("second"));
 }
 
+void TestAccessibilityChart::selectedShapeIsDrawnWider()
+{
+    Shape shape = rectangle(QStringLiteral("roi"), 20, 5, 60, 30);
+    shape.setColor(Qt::magenta);
+    shape.setHandleVisibility(false);
+    draw({ shape });
+    // The pixels of the outline's colour in the chart's picture.
+    const auto outlinePixels = [this] {
+        const QImage image = d->renderingWindow->grabFramebuffer();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.red() > 128 && c.blue() > 128 && c.green() < 64;
+            }
+        }
+        return count;
+    };
+    const int plain = outlinePixels();
+    QVERIFY(plain > 0);
+    tabIntoTheChart();
+    key(Qt::Key_Tab);
+    paint();
+    const int selected = outlinePixels();
+    QVERIFY2(selected > 2 * plain, qPrintable(QStringLiteral("%1 against %2").arg(selected).arg(plain)));
+    key(Qt::Key_Escape);
+    paint();
+    QCOMPARE(outlinePixels(), plain);
+}
+
 void TestAccessibilityChart::arrowsMoveTheSelectedShape()
 {
     Shape shape = rectangle(QStringLiteral("roi"), 20, 20, 40, 30);
@@ -673,12 +704,20 @@ void TestAccessibilityChart::events()
     key(Qt::Key_Escape);
     QCOMPARE(take(QAccessible::Focus), (Events { { -1, "Sensor" } }));
 
+    // A shape replaced under a new title is renamed; under its own title nothing is raised.
+    Shape renamed = *chart->shape(QStringLiteral("b"));
+    renamed.setTitle(QStringLiteral("b2"));
+    chart->updateShape(QStringLiteral("b"), renamed);
+    QCOMPARE(take(QAccessible::NameChanged), (Events { { 1, "b2" } }));
+    chart->updateShape(QStringLiteral("b2"), renamed);
+    QCOMPARE(take(QAccessible::NameChanged), Events {});
+
     // A shape that is no longer drawn, a removed one and cleared ones leave, named as they go.
     chart->shape(QStringLiteral("a"))->setHasPlot(false);
     chart->drawShapes();
     QCOMPARE(take(QAccessible::ObjectDestroyed), (Events { { -1, "a" } }));
-    chart->removeShape(QStringLiteral("b"));
-    QCOMPARE(take(QAccessible::ObjectDestroyed), (Events { { -1, "b" } }));
+    chart->removeShape(QStringLiteral("b2"));
+    QCOMPARE(take(QAccessible::ObjectDestroyed), (Events { { -1, "b2" } }));
     chart->shape(QStringLiteral("a"))->setHasPlot(true);
     draw({ rectangle(QStringLiteral("c"), 60, 20, 80, 30) });
     QCOMPARE(take(QAccessible::ObjectCreated), (Events { { 0, "a" }, { 1, "c" } }));

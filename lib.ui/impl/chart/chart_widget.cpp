@@ -438,19 +438,28 @@ Shape* ChartWidget::shape(int identifier)
     return d->shapeOverlay->at(d->shapeOverlay->indexOf(identifier));
 }
 
+void ChartWidgetPrivate::updateShape(int index, const Shape& shape)
+{
+    const Shape* stored = shapeOverlay->at(index);
+    const bool renamed = stored && stored->title() != shape.title();
+    shapeOverlay->update(index, shape);
+    if (renamed)
+        announceShape(stored, QAccessible::NameChanged);
+}
+
 void ChartWidget::updateShape(const QString& title, const Shape& shape)
 {
-    d->shapeOverlay->update(d->shapeOverlay->indexOf(title), shape);
+    d->updateShape(d->shapeOverlay->indexOf(title), shape);
 }
 
 void ChartWidget::updateShape(const Shape& shape)
 {
-    d->shapeOverlay->update(d->shapeOverlay->indexOf(shape.identifier()), shape);
+    d->updateShape(d->shapeOverlay->indexOf(shape.identifier()), shape);
 }
 
 void ChartWidget::updateShape(int identifier, const Shape& shape)
 {
-    d->shapeOverlay->update(d->shapeOverlay->indexOf(identifier), shape);
+    d->updateShape(d->shapeOverlay->indexOf(identifier), shape);
 }
 
 void ChartWidget::xCustomTooltip(std::function<double(int, double)> function)

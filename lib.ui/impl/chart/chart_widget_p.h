@@ -60,6 +60,9 @@ public:
     const ShapeOverlay::Entry* entryOf(const Shape* shape) const;
     /// Removes the stored shape at @p index (nothing when out of range), ending its selection and its child.
     void removeShape(int index);
+    /// Replaces the stored shape at @p index by @p shape (see ShapeOverlay::update()); a new title renames
+    /// its child.
+    void updateShape(int index, const Shape& shape);
     /// Widens the selected shape's outline to three times its pen width, or gives it its own width back.
     void highlight(bool on);
     /// Makes @p shape (a drawn shape, or null for none) the selected one: its outline is drawn wider, and
