@@ -1,6 +1,8 @@
 // The shape overlay of util::ChartWidget and shape dragging in util::ChartXY, driven by VTK context events.
 #include "chart_fixture.h"
 
+#include "chart/chart_legend.h"
+
 #include <util/shape.h>
 
 #include <vtkContextMapper2D.h>
@@ -59,6 +61,7 @@ private Q_SLOTS:
     void plotsRemovedBehindTheOverlay_data();
     void plotsRemovedBehindTheOverlay();
     void anyShapeTitle();
+    void oneOfManyShapes();
 
 private:
     /// Draws the shapes and renders, so that the handle plots can be searched.
@@ -488,6 +491,52 @@ void TstChartShapes::anyShapeTitle()
     drag({ 25, 25 }, { 27, 26 });
     drag({ 45, 25 }, { 47, 26 });
     QCOMPARE(moved, 2);
+}
+
+void TstChartShapes::oneOfManyShapes()
+{
+    // Forty rectangles of equal priority, each half a unit right of the one before; all hold (30.7, 23), far
+    // from every handle. Each is a legend entry, most of them beyond the window.
+    QVector<int> moves(40, 0);
+    QVector<double> shift(40, 0.0);
+    for (int i = 0; i < 40; ++i) {
+        Shape shape = rectangle(i, 10 + 0.5 * i, 20, 31 + 0.5 * i, 30);
+        shape.setXTranslationCallback([this, &moves, &shift, i](double dx) {
+            ++moves[i];
+            shift[i] += dx;
+            setRectangle(*widget->shape(i), 10 + 0.5 * i + shift[i], 20, 31 + 0.5 * i + shift[i], 30);
+        });
+        widget->addShape(shape);
+    }
+    draw();
+    QCOMPARE(static_cast<util::ChartLegend*>(chart->GetLegend())->GetNumberOfRows(), 41);
+    const auto dragged = [&moves, this] {
+        moves.fill(0);
+        drag({ 30.7, 23 }, { 32, 23 });
+        // The one shape moved, once; -1 when none or several were.
+        return moves.count(0) == 39 ? moves.indexOf(1) : -1;
+    };
+    // Of equal priorities the first in painting order is picked: the one added last.
+    QCOMPARE(dragged(), 39);
+    // A higher priority wins wherever its shape lies in the stack.
+    widget->shape(17)->setPriority(2);
+    QCOMPARE(dragged(), 17);
+    widget->shape(3)->setPriority(3);
+    QCOMPARE(dragged(), 3);
+    // Only the dragged shapes' tables moved.
+    QVERIFY(shift[3] > 1.0);
+    QCOMPARE(entry(3).outline.x->GetValue(0), 11.5 + shift[3]);
+    QCOMPARE(entry(4).outline.x->GetValue(0), 12.0);
+    QCOMPARE(entry(4).handles.x->GetValue(0), 12.0);
+    // Removed shapes leave the pick, the legend and the chart with the next drawing.
+    widget->removeShape(3);
+    widget->removeShape(39);
+    draw();
+    QCOMPARE(static_cast<util::ChartLegend*>(chart->GetLegend())->GetNumberOfRows(), 39);
+    QCOMPARE(overlay().entries().size(), std::size_t(38));
+    QCOMPARE(dragged(), 17);
+    widget->shape(17)->setPriority(0);
+    QCOMPARE(dragged(), 38);
 }
 
 QTEST_MAIN(TstChartShapes)

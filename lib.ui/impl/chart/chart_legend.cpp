@@ -4,13 +4,19 @@
 #include <vtkChart.h>
 #include <vtkContext2D.h>
 #include <vtkContextDevice2D.h>
+#include <vtkContextScene.h>
+#include <vtkImageData.h>
 #include <vtkMatrix3x3.h>
 #include <vtkObjectFactory.h>
+#include <vtkOpenGLContextDevice2D.h>
 #include <vtkOpenGLGL2PSHelper.h>
 #include <vtkPen.h>
 #include <vtkPlot.h>
+#include <vtkRenderWindow.h>
+#include <vtkRenderer.h>
 #include <vtkStringArray.h>
 #include <vtkTextProperty.h>
+#include <vtkTextRenderer.h>
 
 #include <algorithm>
 #include <cmath>
@@ -153,17 +159,92 @@ bool ChartLegend::Paint(vtkContext2D* painter)
         Rect.GetY() + Rect.GetHeight() - float(Padding) - std::floor(height), float(SymbolWidth - 3),
         std::ceil(height));
     const RowWindow window(painter);
+    const int dpi = ImageDpi(painter);
     for (const Row& row : Rows) {
         // A row's text and mark lie within a height of its mark's box, either way.
         if (row.plot && window.reaches(mark.GetX(), mark.GetY() - height, mark.GetY() + 2 * height)) {
-            const float offset = baseHeight - textHeight(painter, row.text + "T");
-            painter->DrawString(textX, mark.GetY() + offset, row.text);
+            PaintLabel(painter, dpi, textX, mark.GetY(), baseHeight, row.text);
             row.plot->PaintLegend(painter, mark, int(row.label));
             ++PaintedRows;
         }
         mark.SetY(mark.GetY() - height - float(Padding));
     }
+    // Only the labels in sight keep their images.
+    for (auto it = LabelImages.begin(); it != LabelImages.end();) {
+        if (!it->second.used) {
+            it = LabelImages.erase(it);
+            continue;
+        }
+        it->second.used = false;
+        ++it;
+    }
     return true;
+}
+
+int ChartLegend::ImageDpi(vtkContext2D* painter)
+{
+    auto* device = vtkOpenGLContextDevice2D::SafeDownCast(painter->GetDevice());
+    vtkOpenGLGL2PSHelper* exporter = vtkOpenGLGL2PSHelper::GetInstance();
+    vtkRenderer* renderer = Scene ? Scene->GetRenderer() : nullptr;
+    vtkRenderWindow* window = renderer ? renderer->GetRenderWindow() : nullptr;
+    if (!device || !window || device->GetBufferIdMode()
+        || (exporter && exporter->GetActiveState() != vtkOpenGLGL2PSHelper::Inactive))
+        return 0;
+    // Images are drawn one texel to a device pixel: only where the scene is not scaled.
+    vtkNew<vtkMatrix3x3> matrix;
+    device->GetMatrix(matrix);
+    const double* m = matrix->GetData();
+    if (m[0] != 1.0 || m[1] != 0.0 || m[3] != 0.0 || m[4] != 1.0)
+        return 0;
+    // The DPI the device renders text at.
+    int tileScale[2];
+    window->GetTileScale(tileScale);
+    const int dpi = window->GetDPI() * std::max(tileScale[0], tileScale[1]);
+    if (dpi != ImagesDpi || LabelProperties->GetMTime() != ImagesTextTime) {
+        LabelImages.clear();
+        ImagesDpi = dpi;
+        ImagesTextTime = LabelProperties->GetMTime();
+    }
+    return dpi;
+}
+
+void ChartLegend::PaintLabel(
+    vtkContext2D* painter, int dpi, float x, float y, float baseHeight, const std::string& text)
+{
+    vtkTextRenderer* renderer = vtkTextRenderer::GetInstance();
+    if (dpi <= 0 || !renderer) {
+        painter->DrawString(x, y + baseHeight - textHeight(painter, text + "T"), text);
+        return;
+    }
+    auto found = LabelImages.find(text);
+    if (found == LabelImages.end()) {
+        LabelImage label;
+        label.heightWithT = textHeight(painter, text + "T");
+        auto image = vtkSmartPointer<vtkImageData>::New();
+        int size[2];
+        vtkTextRenderer::Metrics metrics;
+        if (renderer->RenderString(LabelProperties, text, image, size, dpi)
+            && renderer->GetMetrics(LabelProperties, text, metrics, dpi)) {
+            // The renderer places the image at the text's box; the device draws an image from (0, 0).
+            int extent[6];
+            image->GetExtent(extent);
+            image->SetExtent(0, extent[1] - extent[0], 0, extent[3] - extent[2], 0, 0);
+            label.image = image;
+            label.left = metrics.BoundingBox[0];
+            label.bottom = metrics.BoundingBox[2];
+        }
+        found = LabelImages.emplace(text, label).first;
+    }
+    LabelImage& label = found->second;
+    label.used = true;
+    const float anchorY = y + baseHeight - label.heightWithT;
+    if (!label.image) {
+        painter->DrawString(x, anchorY, text);
+        return;
+    }
+    // Where DrawString() puts the text: the anchor on whole pixels, moved by the text's box.
+    painter->DrawImage(
+        std::floor(x) + float(label.left), std::floor(anchorY) + float(label.bottom), label.image);
 }
 
 } // namespace util

@@ -3,13 +3,16 @@
 #include <util/util_ui_export.h>
 
 #include <vtkChartLegend.h>
+#include <vtkSmartPointer.h>
 #include <vtkTimeStamp.h>
 #include <vtkWeakPointer.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class vtkContextDevice2D;
+class vtkImageData;
 class vtkPlot;
 
 namespace util {
@@ -30,10 +33,16 @@ namespace util {
  *   then, or when the label text property, the padding, the symbol width or
  *   the device's text scale changed, not at every layout pass;
  * - Paint() measures and draws only the rows that reach the device's area.
- *   Rows beyond the window draw nothing visible, and drawing them would
- *   also push the labels in sight out of VTK's text texture cache (50
- *   strings), so that every label would be rendered anew in every frame.
- *   A vector export (GL2PS) or a picking pass gets every row.
+ *   Rows beyond the window draw nothing visible. A vector export (GL2PS) or
+ *   a picking pass gets every row;
+ * - on screen, each label's text is rendered once into an image of its own
+ *   and painted from it, pixel for pixel where vtkContext2D::DrawString()
+ *   would put its text, until the text, the label text property or the DPI
+ *   change. VTK's device keeps the textures of only 50 strings, first in
+ *   first out: with a few dozen rows in sight beside the axis labels, every
+ *   string missed that cache and was rendered anew in every frame. Other
+ *   devices, and a device that scales the scene (a tiled export), get
+ *   DrawString().
  */
 class UTIL_UI_EXPORT ChartLegend : public vtkChartLegend
 {
@@ -83,7 +92,31 @@ private:
         bool operator==(const Measure& other) const;
     };
 
+    /// A label's text rendered into an image, with its place relative to the text's anchor.
+    struct LabelImage
+    {
+        vtkSmartPointer<vtkImageData> image; ///< null when the text could not be rendered
+        int left = 0; ///< the text's bounding box relative to the anchor, in pixels
+        int bottom = 0;
+        float heightWithT = 0.0f; ///< the height of the text followed by a "T", for the baseline
+        bool used = false; ///< painted in the current Paint()
+    };
+    /**
+     * Paints @p text with its anchor at @p x, @p y, lowered by the difference between @p baseHeight and
+     * the height of the text followed by a "T", as vtkChartLegend places its labels. From the label's
+     * image when @p dpi is positive, else by DrawString().
+     */
+    void PaintLabel(
+        vtkContext2D* painter, int dpi, float x, float y, float baseHeight, const std::string& text);
+    /// The DPI that label images are rendered at on @p painter's device, or 0 when it takes DrawString().
+    int ImageDpi(vtkContext2D* painter);
+
     std::vector<Row> Rows;
+    /// By text, rendered at ImagesDpi with the label text property of ImagesTextTime; those of the last
+    /// paint.
+    std::unordered_map<std::string, LabelImage> LabelImages;
+    int ImagesDpi = 0;
+    vtkMTimeType ImagesTextTime = 0;
     bool HasEntries = false; ///< some plot is an entry, even if none shows a row
     Measure Measured;
     vtkTimeStamp MeasureTime; ///< when MaxLabelWidth was measured
