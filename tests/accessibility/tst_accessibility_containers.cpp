@@ -151,6 +151,7 @@ private Q_SLOTS:
     void editableLabel();
     void editableLabelKeys();
     void editableLabelEvents();
+    void focusIsShown();
     void textsAreTranslated();
 };
 
@@ -592,6 +593,39 @@ void TestAccessibilityContainers::editableLabelEvents()
     QCOMPARE(count(text, QAccessible::NameChanged), 1);
     // The focus is back on the label (Qt may announce it more than once).
     QVERIFY(count(text, QAccessible::Focus) > 0);
+#else
+    QSKIP("built without the containers");
+#endif
+}
+
+// The parts that take the focus show it, the labels too, which draw no focus frame of their own:
+// each looks different with the focus from without it.
+void TestAccessibilityContainers::focusIsShown()
+{
+#ifdef UTIL_UI_HAS_CONTAINERS
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    auto* wizard = threeSteps().release();
+    auto* section = new util::ExpandWidget;
+    section->getHeader()->setText(QStringLiteral("Exposure"));
+    auto* label = new util::EditableLabel;
+    label->setText(QStringLiteral("Sensor 1"));
+    layout->addWidget(wizard);
+    layout->addWidget(section);
+    layout->addWidget(label);
+    TabWindow fixture(column);
+    QVERIFY(fixture.show());
+
+    QAccessibleInterface* steps = stepList(wizard);
+    const QList<QObject*> parts { steps->child(0)->object(), steps->child(1)->object(), section->getHeader(),
+        label->getLabel() };
+    for (QObject* object : parts) {
+        auto* part = qobject_cast<QWidget*>(object);
+        const QImage without = part->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), part);
+        QVERIFY2(part->grab().toImage() != without, qPrintable(accessible(part)->text(QAccessible::Name)));
+    }
 #else
     QSKIP("built without the containers");
 #endif

@@ -1,5 +1,7 @@
 #include <util/editable_label.h>
 
+#include "containers/focus_frame.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
@@ -14,6 +16,12 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QLabel::mouseDoubleClickEvent(event);
     Q_EMIT signal_activateEditor(text());
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    detail::paintFocusFrame(this);
 }
 
 void Label::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,7 @@
 #include <util/expand_widget.h>
 
+#include "containers/focus_frame.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -35,6 +37,12 @@ void ExpandWidgetHeader::toggle()
 void ExpandWidgetHeader::mousePressEvent(QMouseEvent*)
 {
     toggle();
+}
+
+void ExpandWidgetHeader::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    detail::paintFocusFrame(this);
 }
 
 void ExpandWidgetHeader::keyPressEvent(QKeyEvent* event)

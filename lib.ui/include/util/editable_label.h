@@ -28,6 +28,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     /// F2 emits signal_activateEditor() with the label's text, as in file managers.
     void keyPressEvent(QKeyEvent* event) override;
+    /// Paints the label, and a focus frame while it has the keyboard focus.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 /// The editing face of an EditableLabel: a line edit that reports the end of an edit.

@@ -44,6 +44,8 @@ private:
     void mousePressEvent(QMouseEvent* event) override;
     /// Space, Return and Enter act as a press (toggle()); held down, they act once.
     void keyPressEvent(QKeyEvent* event) override;
+    /// Paints the label, and a focus frame while it has the keyboard focus.
+    void paintEvent(QPaintEvent* event) override;
 
     bool m_hide = false;
 };
