@@ -684,6 +684,16 @@ void TestAccessibilityChart::events()
     chart->setLeftTitle(QStringLiteral("Height"));
     QCOMPARE(take(QAccessible::DescriptionChanged).size(), 1);
 
+    // Another list of series: one change once the frame shows it.
+    util::ChartPlot reference = chart->cachedPlot()[0];
+    reference.name = QStringLiteral("reference");
+    chart->setData({ chart->cachedPlot()[0], reference });
+    paint();
+    QCOMPARE(take(QAccessible::DescriptionChanged).size(), 1);
+    QVERIFY(accessible()
+                ->text(QAccessible::Description)
+                .endsWith(QStringLiteral("Series (2): profile, reference")));
+
     // A pan changes the ranges: one change once the frame shows them.
     tabIntoTheChart();
     recorded().clear();
