@@ -3,8 +3,12 @@
 #include "gallery_window.h"
 #include "sensor_source.h"
 
+#include <util/chart_widget.h>
 #include <util/clickable_label.h>
+#include <util/editable_label.h>
+#include <util/expand_widget.h>
 #include <util/range_slider.h>
+#include <util/wizard.h>
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -103,6 +107,42 @@ bool operatesByKeys(QWidget* widget)
         QTest::keyClick(label, Qt::Key_Space);
         return clicked.count() == 1;
     }
+    if (auto* header = qobject_cast<util::ExpandWidgetHeader*>(widget)) {
+        // Space folds the section and unfolds it again.
+        QSignalSpy toggled(header, &util::ExpandWidgetHeader::signal_headerClicked);
+        QTest::keyClick(header, Qt::Key_Space);
+        QTest::keyClick(header, Qt::Key_Space);
+        return toggled.count() == 2 && toggled.at(0).first() != toggled.at(1).first();
+    }
+    if (auto* label = qobject_cast<util::editable::Label*>(widget)) {
+        // F2 opens the editor, Escape gives the focus back to the label, which keeps its text.
+        const QString text = label->text();
+        QTest::keyClick(label, Qt::Key_F2);
+        auto* editor = qobject_cast<util::editable::Editor*>(QApplication::focusWidget());
+        if (!editor)
+            return false;
+        QTest::keyClick(editor, Qt::Key_Escape);
+        return QApplication::focusWidget() == label && label->text() == text;
+    }
+    if (widget->inherits("util::detail::WizardStep")) {
+        // The arrow keys move between the steps the wizard lets the user enter.
+        QTest::keyClick(widget, Qt::Key_Right);
+        QWidget* other = QApplication::focusWidget();
+        if (other == widget)
+            return true; // the only step that can be entered
+        QTest::keyClick(other, Qt::Key_Left);
+        return other->inherits("util::detail::WizardStep") && QApplication::focusWidget() == widget;
+    }
+    if (auto* chart = qobject_cast<util::ChartWidget*>(widget)) {
+        // The arrow keys pan the view, or move the shape selected by Tab; a screen reader sees either.
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(chart);
+        QAccessibleInterface* shape = iface->focusChild();
+        if (shape && shape->role() == QAccessible::Graphic) {
+            return pressChanges<QRect>(chart, Qt::Key_Right, Qt::Key_Left, [shape] { return shape->rect(); });
+        }
+        return pressChanges<QString>(
+            chart, Qt::Key_Right, Qt::Key_Left, [iface] { return iface->text(QAccessible::Description); });
+    }
     return true;
 }
 
@@ -116,10 +156,13 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void everyPageByKeys();
+    void wizardStepsByKeys();
 
 private:
     /// Presses Tab from the page list until the focus comes back to it; the widgets it passed.
     QList<QPointer<QWidget>> walk();
+    /// Presses Tab until the focus is on a widget that @p wanted accepts; that widget, or null.
+    QWidget* tabTo(const std::function<bool(QWidget*)>& wanted);
     void checkPage(int index);
 
     SensorSource m_source;
@@ -161,6 +204,16 @@ QList<QPointer<QWidget>> TestGalleryKeyboard::walk()
             m_problems << describe(next) + QStringLiteral(": the keys change nothing");
     }
     return {}; // the focus never came back: caught by the caller
+}
+
+QWidget* TestGalleryKeyboard::tabTo(const std::function<bool(QWidget*)>& wanted)
+{
+    for (int presses = 0; presses < 400; ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (wanted(QApplication::focusWidget()))
+            return QApplication::focusWidget();
+    }
+    return nullptr;
 }
 
 void TestGalleryKeyboard::checkPage(int index)
@@ -215,6 +268,33 @@ void TestGalleryKeyboard::everyPageByKeys()
         checkPage(index);
         if (QTest::currentTestFailed())
             return;
+    }
+    QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1Char('\n'))));
+}
+
+void TestGalleryKeyboard::wizardStepsByKeys()
+{
+    int containers = 0;
+    while (
+        containers < m_window->pageCount() && m_window->pageTitle(containers) != QStringLiteral("Containers"))
+        ++containers;
+    QVERIFY(containers < m_window->pageCount());
+    QCOMPARE(QApplication::focusWidget(), m_pages);
+    while (m_pages->currentRow() != containers)
+        QTest::keyClick(m_pages, m_pages->currentRow() < containers ? Qt::Key_Down : Qt::Key_Up);
+    auto* wizard = m_window->findChild<QStackedWidget*>()->currentWidget()->findChild<util::Wizard*>();
+    QVERIFY(wizard);
+    QCOMPARE(wizard->selectedStep(), 0);
+
+    // Each step opens the next: End on the step bar goes to it, Return enters it, and its page is walked.
+    for (int step = 1; step < wizard->numberOfStep(); ++step) {
+        QWidget* bar = tabTo([](QWidget* w) { return w->inherits("util::detail::WizardStep"); });
+        QVERIFY(bar);
+        QTest::keyClick(bar, Qt::Key_End);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(wizard->selectedStep(), step);
+        QVERIFY(tabTo([this](QWidget* w) { return w == m_pages; }));
+        checkPage(containers);
     }
     QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1Char('\n'))));
 }

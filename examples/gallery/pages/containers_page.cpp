@@ -68,8 +68,8 @@ private:
     {
         auto* page = new QWidget;
         auto* layout = new QVBoxLayout(page);
-        layout->addWidget(
-            util::DialogHelper::shadowLabel(QStringLiteral("Sensor name (double-click to rename)"), page));
+        layout->addWidget(util::DialogHelper::shadowLabel(
+            QStringLiteral("Sensor name (double-click or F2 to rename)"), page));
         auto* name = new util::EditableLabel(page);
         name->setText(m_sensorName);
         // The host accepts any non-blank name and puts the accepted one back otherwise.
@@ -146,7 +146,8 @@ private:
         layout->addWidget(parameterSection(QStringLiteral("Region of interest"),
             { QStringLiteral("ROI2Width"), QStringLiteral("ROI2Height"), QStringLiteral("offsetX") },
             content));
-        util::ExpandWidget* filters = section(QStringLiteral("Filters (click to expand)"), content);
+        util::ExpandWidget* filters
+            = section(QStringLiteral("Filters (click, or Space, to expand)"), content);
         const QIcon icon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
         for (const QString& filter :
             { QStringLiteral("Median"), QStringLiteral("Smoothing"), QStringLiteral("Outlier removal") })
