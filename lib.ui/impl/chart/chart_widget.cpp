@@ -7,7 +7,6 @@
 
 #include <util/shape.h>
 
-#include <QCoreApplication>
 #include <QVBoxLayout>
 #include <QVTKInteractor.h>
 #include <vtkAxis.h>
@@ -77,97 +76,6 @@ const ShapeOverlay::Entry* ChartWidgetPrivate::entryOf(const Shape* shape) const
     return nullptr;
 }
 
-void ChartWidgetPrivate::highlight(bool on)
-{
-    const ShapeOverlay::Entry* entry = entryOf(selectedShape);
-    vtkPlot* outline = entry ? entry->outlinePlot.Get() : nullptr;
-    if (!outline)
-        return;
-    if (on)
-        selectedPenWidth = outline->GetPen()->GetWidth();
-    outline->GetPen()->SetWidth(on ? 3 * selectedPenWidth : selectedPenWidth);
-    outline->Modified();
-    renderingWindow->renderPending = true;
-}
-
-void ChartWidgetPrivate::select(const Shape* shape)
-{
-    if (shape == selectedShape)
-        return;
-    highlight(false);
-    selectedShape = shape;
-    highlight(true);
-    if (shape)
-        announceShape(shape, QAccessible::Focus);
-}
-
-bool ChartWidgetPrivate::cycleShapes(bool next)
-{
-    std::vector<const Shape*> shapes = drawnShapes();
-    shapes.erase(
-        std::remove_if(shapes.begin(), shapes.end(), [](const Shape* shape) { return !shape->visible(); }),
-        shapes.end());
-    const auto at = std::find(shapes.begin(), shapes.end(), selectedShape);
-    std::ptrdiff_t index = at - shapes.begin();
-    if (at == shapes.end())
-        index = next ? 0 : std::ptrdiff_t(shapes.size()) - 1;
-    else
-        index += next ? 1 : -1;
-    if (index < 0 || index >= std::ptrdiff_t(shapes.size())) {
-        select(nullptr);
-        return false;
-    }
-    select(shapes[std::size_t(index)]);
-    return true;
-}
-
-bool ChartWidgetPrivate::handleKey(const QKeyEvent& event)
-{
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    const bool fine = modifiers == Qt::ShiftModifier;
-    if (modifiers != Qt::NoModifier && !fine)
-        return false;
-    int dx = 0;
-    int dy = 0;
-    switch (event.key()) {
-    case Qt::Key_Left: dx = -1; break;
-    case Qt::Key_Right: dx = 1; break;
-    case Qt::Key_Up: dy = 1; break;
-    case Qt::Key_Down: dy = -1; break;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal: chart->ZoomBy(1); return true;
-    case Qt::Key_Minus: chart->ZoomBy(-1); return true;
-    case Qt::Key_Escape:
-        if (!selectedShape)
-            return false; // a dialog's Escape
-        select(nullptr);
-        if (QAccessible::isActive()) {
-            QAccessibleEvent focus(owner, QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
-        }
-        return true;
-    default: return false;
-    }
-    const double pixels = fine ? 1 : 10;
-    if (selectedShape && chart->DragShapeBy(selectedShape, dx * pixels, dy * pixels)) {
-        // The callbacks may have removed the shape, which ends the selection.
-        if (selectedShape)
-            announceShape(selectedShape, QAccessible::LocationChanged);
-        return true;
-    }
-    const double fraction = fine ? 0.01 : 0.1;
-    chart->PanBy(dx * fraction, dy * fraction);
-    return true;
-}
-
-void ChartWidgetPrivate::forwardKey(QKeyEvent* event)
-{
-    // Straight to the rendering window's handler, which gives the key to the scene through VTK's interactor;
-    // sent through QApplication, the ignored key would come back up to this widget.
-    static_cast<QObject*>(renderingWindow)->event(event);
-    event->ignore(); // on to the parents, as from the rendering window before
-}
-
 ChartWidget::ChartWidget(QWidget* parent)
     : QWidget(parent)
     , d(std::make_unique<ChartWidgetPrivate>(this))
@@ -234,29 +142,6 @@ void ChartWidget::render()
     d->renderingWindow->renderWindow->Render();
     d->renderingWindow->renderPending = false;
     d->announceDescription();
-}
-
-void ChartWidget::keyPressEvent(QKeyEvent* event)
-{
-    // Tab belongs to the focus chain (see focusNextPrevChild()).
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
-        QWidget::keyPressEvent(event);
-    else if (d->handleKey(*event))
-        event->accept();
-    else
-        d->forwardKey(event);
-}
-
-void ChartWidget::keyReleaseEvent(QKeyEvent* event)
-{
-    d->forwardKey(event);
-}
-
-bool ChartWidget::focusNextPrevChild(bool next)
-{
-    if (hasFocus() && d->cycleShapes(next))
-        return true;
-    return QWidget::focusNextPrevChild(next);
 }
 
 void ChartWidget::setTitle(const QString& title)
