@@ -91,6 +91,7 @@ private Q_SLOTS:
     void handlesAreDerivedFromLines();
     void insidePolygon_data();
     void insidePolygon();
+    void nanIsOutsideALineAtTheFarLeft();
     void closeToLine_data();
     void closeToLine();
     void copiesAndMoves();
@@ -185,6 +186,17 @@ void TestShape::insidePolygon()
     QCOMPARE(s.insidePolygon(point), !inside);
     s.setInsidePolygonCallback({});
     QCOMPARE(s.insidePolygon(point), inside);
+}
+
+void TestShape::nanIsOutsideALineAtTheFarLeft()
+{
+    // The ray of the hit test starts at the lowest x: a line through its start touches the ray of any
+    // point at that height, a point without an x included.
+    Shape s;
+    s.addLine(Point2D(-DBL_MAX, 5), Point2D(10, 5));
+    QVERIFY(!s.insidePolygon(Point2D(kNaN, 5)));
+    QVERIFY(!s.insidePolygon(Point2D(kNaN, kNaN)));
+    QVERIFY(s.insidePolygon(Point2D(0, 5))); // on the line, a left edge
 }
 
 void TestShape::closeToLine_data()

@@ -171,6 +171,9 @@ bool Shape::insidePolygon(const Point2D& p)
     if (const auto callback = d->insidePolygon) { // called as the notifications below
         return callback(Point2D(p));
     }
+    if (std::isnan(p.x()) || std::isnan(p.y())) {
+        return false; // nowhere, though a line through the ray's far end would touch its ray
+    }
     const Point2D far(-DBL_MAX, p.y());
     bool inside = false;
     for (const Line& line : d->lines) {
