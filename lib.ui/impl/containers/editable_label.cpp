@@ -74,10 +74,7 @@ void Editor::keyPressEvent(QKeyEvent* event)
     if (!endsEdit(event) || (completer() && completer()->popup()->isVisible()))
         return;
     event->accept();
-    if (event->key() == Qt::Key_Escape)
-        Q_EMIT signal_editCancelled();
-    else
-        Q_EMIT signal_editFinished(text());
+    Q_EMIT signal_editFinished(text());
 }
 
 } // namespace editable
@@ -104,11 +101,6 @@ EditableLabel::EditableLabel(QWidget* parent)
     m_editor->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     connect(m_label, &editable::Label::signal_activateEditor, this, &EditableLabel::enableEditor);
     connect(m_editor, &editable::Editor::signal_editFinished, this, &EditableLabel::disableEditor);
-    // A cancelled edit ends with the label's text, which the edit has not changed.
-    connect(m_editor, &editable::Editor::signal_editCancelled, this, [this] {
-        m_editor->setText(m_label->text());
-        disableEditor();
-    });
 }
 
 void EditableLabel::setText(const QString& text)

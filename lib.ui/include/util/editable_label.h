@@ -42,12 +42,11 @@ public:
 
 Q_SIGNALS:
     /**
-     * Sent with the typed text on every Return or Enter press and on every focus-out, except a
-     * focus-out to a popup (the editor's context menu, a completer's list): the edit goes on there.
+     * Sent with the typed text on every Return, Enter or Escape press and on every focus-out,
+     * except a focus-out to a popup (the editor's context menu, a completer's list): the edit
+     * goes on there.
      */
     void signal_editFinished(QString text);
-    /// Sent on every Escape press: the edit ends without the typed text.
-    void signal_editCancelled();
 
 protected:
     /// Claims Return, Enter and Escape before window shortcuts on them.
@@ -55,10 +54,9 @@ protected:
     /// Ends the edit unless the focus went to a popup: emits signal_editFinished().
     void focusOutEvent(QFocusEvent* event) override;
     /**
-     * Return and Enter end the edit (signal_editFinished()), Escape cancels it
-     * (signal_editCancelled()); the three are accepted, so that they do not reach a dialog
-     * around the editor. While a completer shows its list they are left to the completer.
-     * Other keys edit the text.
+     * Return, Enter and Escape end the edit and are accepted, so that they do not reach a
+     * dialog around the editor; while a completer shows its list they are left to the
+     * completer. Other keys edit the text.
      */
     void keyPressEvent(QKeyEvent* event) override;
 };
@@ -70,14 +68,11 @@ protected:
  *
  * Double-clicking the label, or F2 while the label has the keyboard focus (it
  * takes it by Tab and by click), shows the editor with the label's text.
- * Return, Enter or moving the focus away ends the edit, puts the typed text on
- * the label and emits signal_editFinished() once. Escape cancels the edit: the
- * label keeps its text, and signal_editFinished() is emitted once with that
- * text. The key that ends an edit goes no further: inside a dialog it neither
- * rejects the dialog nor presses its default button; the focus goes back to
- * the label. Opening the editor's context menu or a completer's list does not
- * end the edit. The accepted text, text(), does not change by editing: the
- * host accepts an edit by calling setText() in response.
+ * Return, Enter, Escape or moving the focus away ends the edit, puts the typed
+ * text on the label (Escape too) and emits signal_editFinished() once. The key that ends an edit goes no
+ * further: inside a dialog it neither rejects the dialog nor presses its default button; the focus goes back
+ * to the label. Opening the editor's context menu or a completer's list does not end the edit. The accepted
+ * text, text(), does not change by editing: the host accepts an edit by calling setText() in response.
  *
  * Screen readers meet the label as static text named by its text, with an
  * action that starts editing, and the editor as Qt's line edit.
