@@ -3,8 +3,68 @@
 #include "frame/output_redirector.h"
 
 #include <QSurfaceFormat>
+#include <vtkFreeTypeTools.h>
 
 namespace util {
+
+namespace {
+
+/// Reaches the glyph cache manager that vtkFreeTypeTools keeps to itself.
+struct FreeTypeCache : vtkFreeTypeTools
+{
+    static void recreate(vtkFreeTypeTools* tools) { (tools->*(&FreeTypeCache::InitializeCacheManager))(); }
+    static FTC_Manager* manager(vtkFreeTypeTools* tools)
+    {
+        return (tools->*(&FreeTypeCache::GetCacheManager))();
+    }
+};
+
+/**
+ * FreeType before 2.13 allocates its cache manager without setting the
+ * manager's count of cached bytes. Where the allocation reuses memory that
+ * holds a large value, the cache believes itself full and drops every glyph
+ * as soon as it is loaded: every string VTK measures or draws loads and renders
+ * each of its glyphs again, several milliseconds of every chart frame. VTK's
+ * manager is made anew and its count set to zero, as later FreeType does, once
+ * per process and only where the manager's head reads as FreeType 2's
+ * (library, memory, node list, byte limit, byte count, node count).
+ */
+void repairGlyphCache()
+{
+    static bool repaired = false;
+    if (repaired)
+        return;
+    repaired = true;
+    vtkFreeTypeTools* tools = vtkFreeTypeTools::GetInstance();
+    FT_Library* library = tools ? tools->GetLibrary() : nullptr;
+    if (!library || !*library)
+        return;
+    FT_Int major = 0;
+    FT_Int minor = 0;
+    FT_Int patch = 0;
+    FT_Library_Version(*library, &major, &minor, &patch);
+    if (major != 2 || minor >= 13)
+        return;
+    FreeTypeCache::recreate(tools);
+    FTC_Manager* manager = FreeTypeCache::manager(tools);
+    if (!manager || !*manager)
+        return;
+    struct ManagerHead
+    {
+        FT_Library library;
+        FT_Memory memory;
+        void* nodes;
+        FT_Offset byteLimit;
+        FT_Offset bytes;
+        FT_UInt nodeCount;
+    };
+    auto* head = reinterpret_cast<ManagerHead*>(*manager);
+    if (head->library == *library && !head->nodes && head->nodeCount == 0
+        && head->byteLimit == tools->GetMaximumNumberOfBytes())
+        head->bytes = 0;
+}
+
+} // namespace
 
 RenderingWindow::RenderingWindow(QWidget* parent)
     : QVTKOpenGLNativeWidget(parent)
@@ -17,6 +77,7 @@ RenderingWindow::RenderingWindow(QWidget* parent)
     applyRenderSettings(renderWindow);
     setRenderWindow(renderWindow);
     OutputRedirector::install();
+    repairGlyphCache();
 }
 
 RenderingWindow::~RenderingWindow() = default;
