@@ -12,8 +12,8 @@
 #include <vtkContextView.h>
 #include <vtkImageData.h>
 #include <vtkPen.h>
-#include <vtkPointData.h>
 #include <vtkPlot.h>
+#include <vtkPointData.h>
 #include <vtkRenderWindow.h>
 #include <vtkStringArray.h>
 #include <vtkTextProperty.h>
