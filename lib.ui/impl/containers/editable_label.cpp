@@ -1,6 +1,6 @@
 #include <util/editable_label.h>
 
-#include "containers/focus_frame.h"
+#include "frame/focus_frame.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -21,7 +21,7 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event)
 void Label::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    detail::paintFocusFrame(this);
+    detail::paintFocusFrame(*this);
 }
 
 void Label::keyPressEvent(QKeyEvent* event)

@@ -1,7 +1,7 @@
 // The showing face of an editable label as screen readers meet it: static text named by its text,
 // with an action that starts editing. The editor is Qt's line edit, with Qt's interface.
-#include "containers/label_accessible.h"
 #include "frame/accessible_factory.h"
+#include "frame/label_accessible.h"
 
 #include <util/editable_label.h>
 

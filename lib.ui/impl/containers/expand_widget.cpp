@@ -1,6 +1,6 @@
 #include <util/expand_widget.h>
 
-#include "containers/focus_frame.h"
+#include "frame/focus_frame.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -42,7 +42,7 @@ void ExpandWidgetHeader::mousePressEvent(QMouseEvent*)
 void ExpandWidgetHeader::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    detail::paintFocusFrame(this);
+    detail::paintFocusFrame(*this);
 }
 
 void ExpandWidgetHeader::keyPressEvent(QKeyEvent* event)

@@ -1,7 +1,7 @@
 // The header of an expandable section as screen readers meet it: a button, named by its text, that
 // tells whether the section is expanded or collapsed and toggles it.
-#include "containers/label_accessible.h"
 #include "frame/accessible_factory.h"
+#include "frame/label_accessible.h"
 
 #include <util/expand_widget.h>
 

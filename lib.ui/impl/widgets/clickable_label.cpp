@@ -1,8 +1,8 @@
+#include "frame/focus_frame.h"
+
 #include <util/clickable_label.h>
 
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 namespace util {
 
@@ -38,14 +38,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
 void ClickableLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus()) {
-        return;
-    }
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(backgroundRole());
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    detail::paintFocusFrame(*this);
 }
 
 } // namespace util

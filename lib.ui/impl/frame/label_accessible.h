@@ -8,7 +8,8 @@ namespace util::detail {
 
 /**
  * The accessible interface of a label that acts: named by its text, read as plain text, unless
- * the host gave it an accessible name; Qt's own interface for labels names them so too.
+ * the host gave it an accessible name (or the label is empty); Qt's own interface for labels names
+ * them so too.
  */
 class LabelAccessible : public QAccessibleWidget
 {
@@ -29,7 +30,7 @@ public:
             document.setHtml(text);
             text = document.toPlainText();
         }
-        return text;
+        return text.isEmpty() ? QAccessibleWidget::text(type) : text;
     }
 
 protected:
