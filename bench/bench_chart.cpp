@@ -186,7 +186,8 @@ private:
     std::vector<util::ChartPlot> list;
 };
 
-/// vtkChartXY with four vtkPlotPoints: the same tables, markers, title, legend and render settings.
+/// vtkChartXY with four vtkPlotPoints: the same tables, markers, title, legend, render settings and glyph
+/// cache.
 class VtkPeer : public Peer
 {
 public:
@@ -194,6 +195,8 @@ public:
     {
         surface.setRenderWindow(window);
         util::RenderingWindow::applyRenderSettings(window);
+        // Without it, whether text comes from FreeType's cache would depend on this process' heap.
+        util::RenderingWindow::repairGlyphCache();
         view->SetRenderWindow(window);
         view->GetRenderer()->SetBackground(0, 0, 0);
         view->GetScene()->AddItem(chart);

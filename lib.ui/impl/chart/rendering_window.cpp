@@ -19,17 +19,31 @@ struct FreeTypeCache : vtkFreeTypeTools
     }
 };
 
-/**
- * FreeType before 2.13 allocates its cache manager without setting the
- * manager's count of cached bytes. Where the allocation reuses memory that
- * holds a large value, the cache believes itself full and drops every glyph
- * as soon as it is loaded: every string VTK measures or draws loads and renders
- * each of its glyphs again, several milliseconds of every chart frame. VTK's
- * manager is made anew and its count set to zero, as later FreeType does, once
- * per process and only where the manager's head reads as FreeType 2's
- * (library, memory, node list, byte limit, byte count, node count).
- */
-void repairGlyphCache()
+} // namespace
+
+RenderingWindow::RenderingWindow(QWidget* parent)
+    : QVTKOpenGLNativeWidget(parent)
+    , renderWindow(vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New())
+{
+    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat(false));
+    // VTK's defaults, which the chart's sizes rely on: DPI = 72 x device pixel ratio (see util::dpiScale).
+    setEnableHiDPI(true);
+    setUnscaledDPI(72);
+    applyRenderSettings(renderWindow);
+    setRenderWindow(renderWindow);
+    OutputRedirector::install();
+    repairGlyphCache();
+}
+
+RenderingWindow::~RenderingWindow() = default;
+
+void RenderingWindow::applyRenderSettings(vtkRenderWindow* window)
+{
+    window->SetMultiSamples(0);
+    window->LineSmoothingOn();
+}
+
+void RenderingWindow::repairGlyphCache()
 {
     static bool repaired = false;
     if (repaired)
@@ -62,30 +76,6 @@ void repairGlyphCache()
     if (head->library == *library && !head->nodes && head->nodeCount == 0
         && head->byteLimit == tools->GetMaximumNumberOfBytes())
         head->bytes = 0;
-}
-
-} // namespace
-
-RenderingWindow::RenderingWindow(QWidget* parent)
-    : QVTKOpenGLNativeWidget(parent)
-    , renderWindow(vtkSmartPointer<vtkGenericOpenGLRenderWindow>::New())
-{
-    QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat(false));
-    // VTK's defaults, which the chart's sizes rely on: DPI = 72 x device pixel ratio (see util::dpiScale).
-    setEnableHiDPI(true);
-    setUnscaledDPI(72);
-    applyRenderSettings(renderWindow);
-    setRenderWindow(renderWindow);
-    OutputRedirector::install();
-    repairGlyphCache();
-}
-
-RenderingWindow::~RenderingWindow() = default;
-
-void RenderingWindow::applyRenderSettings(vtkRenderWindow* window)
-{
-    window->SetMultiSamples(0);
-    window->LineSmoothingOn();
 }
 
 } // namespace util

@@ -12,7 +12,8 @@ namespace util {
  * @brief The render surface of util::ChartWidget.
  *
  * Creating one installs the library's VTK output window (see
- * util::setVtkDiagnosticsForwarded). renderPending is raised by whatever
+ * util::setVtkDiagnosticsForwarded) and repairs VTK's glyph cache
+ * (repairGlyphCache()). renderPending is raised by whatever
  * changes the scene and cleared by the widget's render().
  *
  * The window renders without multisampling: square markers on pixel centres
@@ -34,6 +35,19 @@ public:
 
     /// Gives @p window the chart's render settings: no multisampling, smooth lines (see above).
     static void applyRenderSettings(vtkRenderWindow* window);
+    /**
+     * Makes VTK's FreeType glyph cache keep glyphs; the first rendering window
+     * calls it. FreeType before 2.13 allocates its cache manager without setting
+     * the manager's count of cached bytes. Where the allocation reuses memory
+     * that holds a large value, the cache believes itself full and drops every
+     * glyph as soon as it is loaded: every string VTK measures or draws loads
+     * and renders each of its glyphs again, several milliseconds of every chart
+     * frame. VTK's manager is made anew and its count set to zero, as later
+     * FreeType does, once per process and only where the manager's head reads
+     * as FreeType 2's (library, memory, node list, byte limit, byte count, node
+     * count).
+     */
+    static void repairGlyphCache();
 
     vtkSmartPointer<vtkGenericOpenGLRenderWindow> renderWindow;
     bool renderPending = false;
