@@ -13,11 +13,9 @@
 #include <algorithm>
 #include <memory>
 
-#ifdef UTIL_UI_HAS_CONTAINERS
 #include <util/editable_label.h>
 #include <util/expand_widget.h>
 #include <util/wizard.h>
-#endif
 
 namespace {
 
@@ -166,7 +164,6 @@ void TestAccessibilityContainers::initTestCase()
     }
 }
 
-#ifdef UTIL_UI_HAS_CONTAINERS
 namespace {
 
 /// A wizard of three steps, "Connect" (current), "Configure" and "Deploy" (disabled), the first
@@ -189,11 +186,9 @@ QAccessibleInterface* stepList(util::Wizard* wizard)
 }
 
 } // namespace
-#endif
 
 void TestAccessibilityContainers::wizardSteps()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     const auto wizard = threeSteps();
     QAccessibleInterface* list = stepList(wizard.get());
     QVERIFY(list);
@@ -229,16 +224,12 @@ void TestAccessibilityContainers::wizardSteps()
     wizard->selectStep(2);
     wizard->nextStep();
     QVERIFY(!list->child(2)->state().selected);
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 // Tab reaches the steps first, the arrow keys, Home and End move between the enabled steps, and
 // Return or Space enters the focused one.
 void TestAccessibilityContainers::wizardKeys()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     auto* wizard = threeSteps().release();
     wizard->enableNext(true);
     TabWindow fixture(wizard);
@@ -288,15 +279,11 @@ void TestAccessibilityContainers::wizardKeys()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), wizard->findChild<QPushButton*>(QStringLiteral("next")));
     QCOMPARE(indexSpy.count(), 3);
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 // The press action of a step enters it as a click does, and is refused by a disabled step.
 void TestAccessibilityContainers::wizardActions()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     const auto wizard = threeSteps();
     QSignalSpy indexSpy(wizard.get(), &util::Wizard::signal_indexChanged);
     QAccessibleInterface* list = stepList(wizard.get());
@@ -309,14 +296,10 @@ void TestAccessibilityContainers::wizardActions()
     list->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(indexSpy.count(), 1);
     QCOMPARE(wizard->selectedStep(), 1);
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 void TestAccessibilityContainers::wizardEvents()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     if (!eventsReach()) {
         QSKIP("no accessibility bridge: QAccessible drops the events");
     }
@@ -352,14 +335,10 @@ void TestAccessibilityContainers::wizardEvents()
     QCOMPARE(count(deploy, QAccessible::DescriptionChanged), 0);
     wizard->tagStepAsComplete(2, false);
     QCOMPARE(count(deploy, QAccessible::DescriptionChanged), 1);
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 void TestAccessibilityContainers::expandWidgetHeader()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     util::ExpandWidget section;
     section.getHeader()->setText(QStringLiteral("<b>Exposure</b>"));
     section.addWidget(QStringLiteral("Load"));
@@ -380,16 +359,12 @@ void TestAccessibilityContainers::expandWidgetHeader()
     // A disabled header offers nothing to press.
     section.setEnabled(false);
     QVERIFY(!header->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 // Tab reaches the header; Space, Return and Enter toggle the body as a press does, and so do the
 // press and toggle actions.
 void TestAccessibilityContainers::expandWidgetKeysAndActions()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     auto* section = new util::ExpandWidget;
     section->getHeader()->setText(QStringLiteral("Exposure"));
     section->addWidget(QStringLiteral("Load"));
@@ -432,14 +407,10 @@ void TestAccessibilityContainers::expandWidgetKeysAndActions()
     // Tab goes on into the body.
     QTest::keyClick(section->getHeader(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), body->findChild<QPushButton*>());
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 void TestAccessibilityContainers::expandWidgetEvents()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     if (!eventsReach()) {
         QSKIP("no accessibility bridge: QAccessible drops the events");
     }
@@ -462,14 +433,10 @@ void TestAccessibilityContainers::expandWidgetEvents()
     QCOMPARE(count(header, QAccessible::StateChanged, -1, expansion), 1);
     section.setBodyVisibility(false);
     QCOMPARE(count(header, QAccessible::StateChanged, -1, expansion), 0);
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 void TestAccessibilityContainers::editableLabel()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     util::EditableLabel label;
     label.setText(QStringLiteral("Sensor 1"));
     QAccessibleInterface* text = accessible(label.getLabel());
@@ -509,16 +476,12 @@ void TestAccessibilityContainers::editableLabel()
     QCOMPARE(text->text(QAccessible::Name), QStringLiteral("Left head"));
     label.getLabel()->setAccessibleName(QStringLiteral("Sensor name"));
     QCOMPARE(text->text(QAccessible::Name), QStringLiteral("Sensor name"));
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 // Tab reaches the label, F2 starts editing, Return or Escape ends the edit with the typed text; the
 // focus comes back to the label either way.
 void TestAccessibilityContainers::editableLabelKeys()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     auto* label = new util::EditableLabel;
     label->setText(QStringLiteral("Sensor 1"));
     TabWindow fixture(label);
@@ -556,14 +519,10 @@ void TestAccessibilityContainers::editableLabelKeys()
     QTest::keyClick(label->getLabel(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), fixture.before);
     QCOMPARE(finishedSpy.count(), 2);
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 void TestAccessibilityContainers::editableLabelEvents()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     if (!eventsReach()) {
         QSKIP("no accessibility bridge: QAccessible drops the events");
     }
@@ -593,16 +552,12 @@ void TestAccessibilityContainers::editableLabelEvents()
     QCOMPARE(count(text, QAccessible::NameChanged), 1);
     // The focus is back on the label (Qt may announce it more than once).
     QVERIFY(count(text, QAccessible::Focus) > 0);
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 // The parts that take the focus show it, the labels too, which draw no focus frame of their own:
 // each looks different with the focus from without it.
 void TestAccessibilityContainers::focusIsShown()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     auto* wizard = threeSteps().release();
@@ -626,14 +581,10 @@ void TestAccessibilityContainers::focusIsShown()
         QCOMPARE(QApplication::focusWidget(), part);
         QVERIFY2(part->grab().toImage() != without, qPrintable(accessible(part)->text(QAccessible::Name)));
     }
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 void TestAccessibilityContainers::textsAreTranslated()
 {
-#ifdef UTIL_UI_HAS_CONTAINERS
     const auto wizard = threeSteps();
     util::EditableLabel label;
     QAccessibleInterface* list = stepList(wizard.get());
@@ -657,9 +608,6 @@ void TestAccessibilityContainers::textsAreTranslated()
             QStringLiteral("Zeigt einen Editor für den Text") }));
     QVERIFY(actionKept);
     QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Steps"));
-#else
-    QSKIP("built without the containers");
-#endif
 }
 
 QTEST_MAIN(TestAccessibilityContainers)
