@@ -125,9 +125,9 @@ public:
     bool axisVisibility(Axis axis) const;
 
     /// Converts a data-space length (not a position) to pixels by the bottom and left axes; invalid in gives
-    /// NaN.
+    /// NaN. Pixels are device-independent, as Qt's widget coordinates: the same at every device pixel ratio.
     void coordinateToPixel(const Point2D& in, Point2D& out) const;
-    /// Converts a pixel length to a data-space length; invalid in gives NaN.
+    /// Converts a length in device-independent pixels to a data-space length; invalid in gives NaN.
     void pixelToCoordinate(const Point2D& in, Point2D& out) const;
 
     /**
