@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -113,6 +114,7 @@ private Q_SLOTS:
     void arrowsMoveTheSelectedShape();
     void shapeThatCannotBeDraggedLeavesTheArrowsToPan();
     void escapeOnlyWithASelection();
+    void keysBeforeWindowShortcuts();
     void focusActionSelects();
     void events();
     void liveFramesRaiseNoEvents();
@@ -646,6 +648,31 @@ void TestAccessibilityChart::escapeOnlyWithASelection()
     key(Qt::Key_Escape);
     QCOMPARE(escapesSeenAbove, 1);
     window->removeEventFilter(&watcher);
+}
+
+// A window shortcut on a key the chart answers waits while the chart has the focus; the others still fire.
+void TestAccessibilityChart::keysBeforeWindowShortcuts()
+{
+    int fired = 0;
+    for (const QKeySequence& sequence : { QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_Plus),
+             QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_F5) }) {
+        auto* shortcut = new QShortcut(sequence, window.get());
+        connect(shortcut, &QShortcut::activated, this, [&fired] { ++fired; });
+    }
+    tabIntoTheChart();
+    const QVector<double> x = range(Axis::Bottom);
+    key(Qt::Key_Right);
+    QCOMPARE(fired, 0);
+    QVERIFY(range(Axis::Bottom) != x);
+    key(Qt::Key_Plus, Qt::ShiftModifier);
+    QCOMPARE(fired, 0);
+    QCOMPARE(interactions, 2);
+    // Escape without a selection, and a key the chart does not answer, are the window's.
+    key(Qt::Key_Escape);
+    QCOMPARE(fired, 1);
+    key(Qt::Key_F5);
+    QCOMPARE(fired, 2);
+    QVERIFY(chart->hasFocus());
 }
 
 void TestAccessibilityChart::focusActionSelects()

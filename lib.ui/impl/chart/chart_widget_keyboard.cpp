@@ -57,42 +57,55 @@ bool ChartWidgetPrivate::cycleShapes(bool next)
     return true;
 }
 
+ChartWidgetPrivate::KeyCommand ChartWidgetPrivate::keyCommand(const QKeyEvent& event) const
+{
+    KeyCommand command;
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    command.fine = modifiers == Qt::ShiftModifier;
+    if (modifiers != Qt::NoModifier && !command.fine)
+        return command;
+    switch (event.key()) {
+    case Qt::Key_Left: command.dx = -1; break;
+    case Qt::Key_Right: command.dx = 1; break;
+    case Qt::Key_Up: command.dy = 1; break;
+    case Qt::Key_Down: command.dy = -1; break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: command.notches = 1; break;
+    case Qt::Key_Minus: command.notches = -1; break;
+    case Qt::Key_Escape:
+        // Without a selection Escape is the window's (a dialog closes on it).
+        command.kind = selectedShape ? KeyCommand::Deselect : KeyCommand::None;
+        return command;
+    default: return command;
+    }
+    command.kind = command.notches != 0 ? KeyCommand::Zoom : KeyCommand::Move;
+    return command;
+}
+
 bool ChartWidgetPrivate::handleKey(const QKeyEvent& event)
 {
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    const bool fine = modifiers == Qt::ShiftModifier;
-    if (modifiers != Qt::NoModifier && !fine)
-        return false;
-    int dx = 0;
-    int dy = 0;
-    switch (event.key()) {
-    case Qt::Key_Left: dx = -1; break;
-    case Qt::Key_Right: dx = 1; break;
-    case Qt::Key_Up: dy = 1; break;
-    case Qt::Key_Down: dy = -1; break;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal: chart->ZoomBy(1); return true;
-    case Qt::Key_Minus: chart->ZoomBy(-1); return true;
-    case Qt::Key_Escape:
-        if (!selectedShape)
-            return false; // a dialog's Escape
+    const KeyCommand command = keyCommand(event);
+    switch (command.kind) {
+    case KeyCommand::None: return false;
+    case KeyCommand::Zoom: chart->ZoomBy(command.notches); return true;
+    case KeyCommand::Deselect:
         select(nullptr);
         if (QAccessible::isActive()) {
             QAccessibleEvent focus(owner, QAccessible::Focus);
             QAccessible::updateAccessibility(&focus);
         }
         return true;
-    default: return false;
+    case KeyCommand::Move: break;
     }
-    const double pixels = fine ? 1 : 10;
-    if (selectedShape && chart->DragShapeBy(selectedShape, dx * pixels, dy * pixels)) {
+    const double pixels = command.fine ? 1 : 10;
+    if (selectedShape && chart->DragShapeBy(selectedShape, command.dx * pixels, command.dy * pixels)) {
         // The callbacks may have removed the shape, which ends the selection.
         if (selectedShape)
             announceShape(selectedShape, QAccessible::LocationChanged);
         return true;
     }
-    const double fraction = fine ? 0.01 : 0.1;
-    chart->PanBy(dx * fraction, dy * fraction);
+    const double fraction = command.fine ? 0.01 : 0.1;
+    chart->PanBy(command.dx * fraction, command.dy * fraction);
     return true;
 }
 
@@ -113,6 +126,18 @@ void ChartWidget::keyPressEvent(QKeyEvent* event)
         event->accept();
     else
         d->forwardKey(event);
+}
+
+bool ChartWidget::event(QEvent* event)
+{
+    // The keys the chart answers go to it before a window shortcut on the same key, as a line edit claims
+    // its own.
+    if (event->type() == QEvent::ShortcutOverride
+        && d->keyCommand(*static_cast<QKeyEvent*>(event)).kind != ChartWidgetPrivate::KeyCommand::None) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void ChartWidget::keyReleaseEvent(QKeyEvent* event)

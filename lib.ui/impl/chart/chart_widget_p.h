@@ -71,6 +71,18 @@ public:
     /// Tab or Shift+Tab inside the chart: selects the next (previous) visible drawn shape; false, with
     /// nothing selected, past the last (before the first), where the focus leaves the chart.
     bool cycleShapes(bool next);
+    /// What a key press asks of the chart: a pan or move by (dx, dy) steps, a zoom by wheel notches, or
+    /// the end of the selection.
+    struct KeyCommand
+    {
+        enum Kind { None, Move, Zoom, Deselect } kind = None;
+        int dx = 0;
+        int dy = 0;
+        int notches = 0;
+        bool fine = false; ///< Shift: a tenth of the step
+    };
+    /// The command of @p event; None for the keys the chart leaves to the scene and the window.
+    KeyCommand keyCommand(const QKeyEvent& event) const;
     /// Pans, zooms, moves the selected shape or ends the selection for @p event; false for other keys.
     bool handleKey(const QKeyEvent& event);
     /// Hands @p event to the rendering window, whose interactor passes it to the scene, and leaves it

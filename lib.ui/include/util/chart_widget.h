@@ -47,6 +47,9 @@ class Shape;
  *   Escape ends the selection.
  * - R invalidates the plot transforms, and the other keys reach the chart's
  *   VTK scene as before.
+ * - While the chart has the focus, the keys it answers are its own: a window
+ *   shortcut on a bare arrow, +, - or = (Escape while a shape is selected)
+ *   does not take them.
  *
  * Assistive tools see a chart named by its title (unless the widget has an
  * accessible name), described by its title, its visible axes with their
@@ -194,6 +197,8 @@ public:
     bool saveChart(const QString& fileName);
 
 protected:
+    /// Claims the keys the chart answers before a window shortcut on the same key takes them.
+    bool event(QEvent* event) override;
     /// Pans, zooms or moves the selected shape (see the class description); other keys go to the scene.
     void keyPressEvent(QKeyEvent* event) override;
     /// Hands the key to the scene, as the keys keyPressEvent() does not handle.
