@@ -10,13 +10,12 @@
 // - every axis range is finite.
 #include "chart/chart_widget_p.h"
 #include "chart/plot.h"
+#include "fuzz_application.h"
 #include "fuzz_input.h"
 
 #include <util/chart_widget.h>
 
 #include <vorn/Vorn3dParametricCurveArray.h>
-
-#include <QApplication>
 
 #include <vtkAxis.h>
 #include <vtkContextMapper2D.h>
@@ -36,14 +35,6 @@ namespace {
 
 using fuzz::check;
 using util::ChartPlot;
-
-void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtFatalMsg) {
-        fprintf(stderr, "%s\n", qPrintable(message));
-        std::abort();
-    }
-}
 
 bool same(double a, double b)
 {
@@ -352,13 +343,7 @@ private:
 
 extern "C" int LLVMFuzzerInitialize(int*, char*** argv)
 {
-    qInstallMessageHandler(quiet);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt keeps its own copy of the arguments: libFuzzer's flags are none of its business.
-    static int qtArgc = 1;
-    static char* qtArgv[] = { (*argv)[0], nullptr };
-    static QApplication app(qtArgc, qtArgv);
+    fuzz::startApplication(*argv);
     return 0;
 }
 

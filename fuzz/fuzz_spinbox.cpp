@@ -3,11 +3,11 @@
 // included), locales, group separators, special-value texts, wrapping,
 // correction modes and keyboard tracking, edited through their hooks, through
 // typed keys and through text put into their line edit.
+#include "fuzz_application.h"
 #include "fuzz_input.h"
 
 #include <util/ctrl_int64_spin_box.h>
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -16,15 +16,6 @@ namespace {
 
 using fuzz::check;
 using Number = __int128;
-
-void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    // Refused bases are logged on every input; only a fatal message matters here.
-    if (type == QtFatalMsg) {
-        fprintf(stderr, "%s\n", qPrintable(message));
-        std::abort();
-    }
-}
 
 void key(QWidget& widget, int code, const QString& text = QString(), Qt::KeyboardModifiers modifiers = {})
 {
@@ -333,13 +324,7 @@ private:
 
 extern "C" int LLVMFuzzerInitialize(int*, char*** argv)
 {
-    qInstallMessageHandler(quiet);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt keeps its own copy of the arguments: libFuzzer's flags are none of its business.
-    static int qtArgc = 1;
-    static char* qtArgv[] = { (*argv)[0], nullptr };
-    static QApplication app(qtArgc, qtArgv);
+    fuzz::startApplication(*argv); // the spin boxes log refused bases on every input
     return 0;
 }
 
