@@ -8,6 +8,7 @@
 
 #include <vorn/Vorn3dParametricCurveArray.h>
 
+#include "event_record.h"
 #include "gl_driver.h"
 
 #include <QAccessible>
@@ -33,28 +34,6 @@ using util::Axis;
 using util::Shape;
 
 namespace {
-
-/// What an accessibility event told, copied while QAccessible hands it over.
-struct Recorded
-{
-    QAccessible::Event type;
-    QObject* object;
-    int child;
-    QString name; ///< the name of the interface the event is about
-};
-
-QList<Recorded>& recorded()
-{
-    static QList<Recorded> events;
-    return events;
-}
-
-void record(QAccessibleEvent* event)
-{
-    QAccessibleInterface* iface = event->accessibleInterface();
-    recorded().append({ event->type(), event->object(), event->object() ? event->child() : -1,
-        iface ? iface->text(QAccessible::Name) : QString() });
-}
 
 /// The events of @p type, as (child, name of the interface) pairs, taken from the record.
 QList<QPair<int, QString>> take(QAccessible::Event type)
@@ -207,10 +186,7 @@ private:
 
 void TestAccessibilityChart::initTestCase()
 {
-    QAccessible::installUpdateHandler(&record);
-    QAccessible::installRootObjectHandler([](QObject*) {});
-    if (qEnvironmentVariableIsSet("UTIL_UI_ACCESSIBILITY_BRIDGE"))
-        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 30000);
+    startRecording();
     vtkOpenGLRenderWindow::SetGlobalMaximumNumberOfMultiSamples(0);
     std::vector<Vorn3dParametricCurveArray::Point> points;
     for (int i = 0; i <= 10; ++i)

@@ -3,6 +3,8 @@
 // text with an action that starts editing. The widgets are driven by keys and by the accessible
 // actions and heard through their own signals; the accessibility events they raise are recorded by
 // QAccessible's update handler.
+#include "event_record.h"
+
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,36 +21,11 @@
 
 namespace {
 
-/// One accessibility event: its kind, the object and child it names, and for a state change the
-/// states that changed.
-struct Heard
-{
-    QAccessible::Event type;
-    QObject* object;
-    int child;
-    QAccessible::State changed;
-};
-
-QList<Heard>& heard()
-{
-    static QList<Heard> events;
-    return events;
-}
-
-void hear(QAccessibleEvent* event)
-{
-    QAccessible::State changed;
-    if (event->type() == QAccessible::StateChanged) {
-        changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
-    }
-    heard().append({ event->type(), event->object(), event->object() ? event->child() : -1, changed });
-}
-
 /// How many events of @p type were raised for @p object (its child @p child) since the last count,
 /// for a state change only those that changed a state @p changed names; forgets them.
 int count(QObject* object, QAccessible::Event type, int child = -1, QAccessible::State changed = {})
 {
-    const auto matches = [&](const Heard& event) {
+    const auto matches = [&](const Recorded& event) {
         if (event.object != object || event.type != type || event.child != child) {
             return false;
         }
@@ -58,9 +35,9 @@ int count(QObject* object, QAccessible::Event type, int child = -1, QAccessible:
         return (changed.selected && event.changed.selected) || (changed.disabled && event.changed.disabled)
             || (changed.expanded && event.changed.expanded) || (changed.collapsed && event.changed.collapsed);
     };
-    const auto end = std::remove_if(heard().begin(), heard().end(), matches);
-    const int found = int(heard().end() - end);
-    heard().erase(end, heard().end());
+    const auto end = std::remove_if(recorded().begin(), recorded().end(), matches);
+    const int found = int(recorded().end() - end);
+    recorded().erase(end, recorded().end());
     return found;
 }
 
@@ -137,7 +114,7 @@ class TestAccessibilityContainers : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void init() { heard().clear(); }
+    void init() { recorded().clear(); }
 
     void wizardSteps();
     void wizardKeys();
@@ -155,13 +132,7 @@ private Q_SLOTS:
 
 void TestAccessibilityContainers::initTestCase()
 {
-    // The events come to this test, and the platform bridge registers no root object; the bridge,
-    // which CTest switches on (see CMakeLists.txt), comes up asynchronously.
-    QAccessible::installUpdateHandler(&hear);
-    QAccessible::installRootObjectHandler([](QObject*) {});
-    if (qEnvironmentVariableIsSet("UTIL_UI_ACCESSIBILITY_BRIDGE")) {
-        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 30000);
-    }
+    startRecording();
 }
 
 namespace {
@@ -315,7 +286,7 @@ void TestAccessibilityContainers::wizardEvents()
     selected.selected = true;
     QAccessible::State disabled;
     disabled.disabled = true;
-    heard().clear();
+    recorded().clear();
 
     // A new current step: the tab list's selection moves, both tabs change their selected state.
     wizard->selectStep(1);
@@ -422,7 +393,7 @@ void TestAccessibilityContainers::expandWidgetEvents()
     QAccessible::State expansion;
     expansion.expanded = true;
     expansion.collapsed = true;
-    heard().clear();
+    recorded().clear();
 
     QTest::mousePress(section.getHeader(), Qt::LeftButton);
     QCOMPARE(count(header, QAccessible::StateChanged, -1, expansion), 1);
@@ -531,7 +502,7 @@ void TestAccessibilityContainers::editableLabelEvents()
     TabWindow fixture(label);
     QVERIFY(fixture.show());
     QObject* text = label->getLabel();
-    heard().clear();
+    recorded().clear();
 
     // A new text renames the label.
     label->setText(QStringLiteral("Sensor 2"));
@@ -541,7 +512,7 @@ void TestAccessibilityContainers::editableLabelEvents()
 
     // Typing is heard from the editor, the committed text from the label.
     QVERIFY(giveFocus(label->getLabel()));
-    heard().clear();
+    recorded().clear();
     QTest::keyClick(label->getLabel(), Qt::Key_F2);
     QCOMPARE(count(label->getEditor(), QAccessible::Focus), 1);
     QTest::keyClick(label->getEditor(), Qt::Key_X);

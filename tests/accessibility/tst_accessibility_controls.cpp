@@ -1,6 +1,7 @@
 // The controls as assistive tools meet them through QAccessible: roles, names, values, states and
 // children; values set through the accessible interfaces and heard through the widgets' own
 // signals; and the accessibility events the widgets raise, recorded by QAccessible's update handler.
+#include "event_record.h"
 #include "slider_geometry.h"
 
 #include <QAccessible>
@@ -31,30 +32,6 @@
 #endif
 
 namespace {
-
-/// What an accessibility event told, copied while QAccessible hands it over.
-struct Recorded
-{
-    QAccessible::Event type;
-    QObject* object;
-    int child;
-    QVariant value;
-};
-
-QList<Recorded>& recorded()
-{
-    static QList<Recorded> events;
-    return events;
-}
-
-void record(QAccessibleEvent* event)
-{
-    QVariant value;
-    if (event->type() == QAccessible::ValueChanged) {
-        value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
-    }
-    recorded().append({ event->type(), event->object(), event->object() ? event->child() : -1, value });
-}
 
 /// The events of @p type raised for @p object, as (child, value) pairs, taken from the record.
 QList<QPair<int, QVariant>> take(QObject* object, QAccessible::Event type)
@@ -135,14 +112,7 @@ private Q_SLOTS:
 
 void TestAccessibilityControls::initTestCase()
 {
-    // As Qt's own accessibility tests: the events come to this test, and the platform bridge
-    // registers no root object. Events reach the handler only while a bridge is active, which
-    // CTest arranges (see CMakeLists.txt); it comes up asynchronously.
-    QAccessible::installUpdateHandler(&record);
-    QAccessible::installRootObjectHandler([](QObject*) {});
-    if (qEnvironmentVariableIsSet("UTIL_UI_ACCESSIBILITY_BRIDGE")) {
-        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 30000);
-    }
+    startRecording();
 }
 
 void TestAccessibilityControls::rangeSliderTree()
